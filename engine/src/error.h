@@ -37,6 +37,20 @@ inline std::unexpected<Error> fail(ErrorKind kind, std::string_view context,
   return std::unexpected(Error{kind, context, parameter, hint, std::move(problem)});
 }
 
+// Early return on error, for functions that return a Result or a Status:
+//   LODRA_TRY(check_text(context, "prefix", prefix));
+//   LODRA_TRY_ASSIGN(Rgba color, Rgba::hex(code));
+#define LODRA_CONCAT_INNER(a, b) a##b
+#define LODRA_CONCAT(a, b) LODRA_CONCAT_INNER(a, b)
+#define LODRA_TRY(expr)                                                         \
+  if (auto LODRA_CONCAT(lodra_try_, __LINE__) = (expr); !LODRA_CONCAT(lodra_try_, __LINE__)) \
+  return std::unexpected(std::move(LODRA_CONCAT(lodra_try_, __LINE__)).error())
+#define LODRA_TRY_ASSIGN(declaration, expr)                                     \
+  auto LODRA_CONCAT(lodra_try_, __LINE__) = (expr);                             \
+  if (!LODRA_CONCAT(lodra_try_, __LINE__))                                      \
+    return std::unexpected(std::move(LODRA_CONCAT(lodra_try_, __LINE__)).error()); \
+  declaration = std::move(*LODRA_CONCAT(lodra_try_, __LINE__))
+
 // A floating-point value as messages show it: shortest round-trip digits, plain decimal for
 // 1e-4 <= |v| < 1e6 (and zero, infinities, NaN), exponent notation otherwise.
 std::string display_number(double value);
