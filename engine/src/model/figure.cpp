@@ -189,7 +189,7 @@ Status Figure::check_shared_scales(Cell top_left, const Scale& x_scale,
 }
 
 Group& Figure::group(Side side, std::uint32_t key) {
-  auto [at, inserted] = groups(side).try_emplace(key);
+  auto [at, inserted] = groups_mut(side).try_emplace(key);
   if (inserted) at->second.settings = std::make_shared<const AxisSettings>();
   return at->second;
 }
@@ -228,7 +228,7 @@ Status Figure::set_group(std::size_t index, Side side, GroupSetting what, AxisSe
   Cell cell = axes_[index].range.top_left();
   std::uint32_t key = group_key(grid_, side, cell);
   // Every axes belongs to a group from the moment it is added.
-  Group& shared = groups(side).at(key);
+  Group& shared = groups_mut(side).at(key);
   std::vector<Cell>& setters = shared.setters(what);
   if (!shared.settings->same(what, settings)) {
     auto other = std::find_if(setters.begin(), setters.end(),

@@ -77,7 +77,7 @@ class Figure {
 
   Figure(Theme theme, Grid grid, double width, double height);
 
-  std::map<std::uint32_t, Group>& groups(Side side) {
+  std::map<std::uint32_t, Group>& groups_mut(Side side) {
     return side == Side::X ? x_groups_ : y_groups_;
   }
   // The group of key `key` on `side`, created with default settings when missing.
