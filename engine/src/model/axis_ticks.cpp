@@ -14,7 +14,7 @@ bool is_plain_automatic(const TickFormat& format) { return format == TickFormat{
 Status AxisTicks::set_positions(std::string_view context, const Scale& scale,
                                 std::vector<double> positions) {
   LODRA_TRY(check_tick_positions(context, scale.is_log(), positions));
-  explicit_ticks = std::move(positions);
+  explicit_ticks = TickList{std::move(positions), {}, false};
   return {};
 }
 
@@ -35,12 +35,7 @@ Status AxisTicks::set_labeled(std::string_view context, const Scale& scale,
                 "the axis has a tick format other than TickFormat.AUTO; labels given with their "
                 "positions are drawn as given and take no format.");
   }
-  std::vector<LabeledTick> ticks;
-  ticks.reserve(positions.size());
-  for (std::size_t i = 0; i < positions.size(); ++i) {
-    ticks.push_back({positions[i], std::move(labels[i])});
-  }
-  explicit_ticks = std::move(ticks);
+  explicit_ticks = TickList{std::move(positions), std::move(labels), true};
   return {};
 }
 

@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "error.h"
@@ -13,23 +12,21 @@
 
 namespace lodra {
 
-struct LabeledTick {
-  double position = 0.0;
-  std::string label;
-  friend bool operator==(const LabeledTick&, const LabeledTick&) = default;
+// Tick positions the user gave, strictly increasing; with labels, one per position, drawn as
+// given; without, labels written by the tick formatting.
+struct TickList {
+  std::vector<double> positions;
+  std::vector<std::string> labels;
+  bool labeled = false;
+  friend bool operator==(const TickList&, const TickList&) = default;
 };
-
-// Positions whose labels the tick formatting writes, or positions with labels drawn as given.
-using ExplicitTicks = std::variant<std::vector<double>, std::vector<LabeledTick>>;
 
 // Labelled ticks exist only with the plain automatic format.
 struct AxisTicks {
-  std::optional<ExplicitTicks> explicit_ticks;
+  std::optional<TickList> explicit_ticks;
   TickFormat format;
 
-  bool has_labels() const {
-    return explicit_ticks && std::holds_alternative<std::vector<LabeledTick>>(*explicit_ticks);
-  }
+  bool has_labels() const { return explicit_ticks && explicit_ticks->labeled; }
 
   // Each setter checks everything first and changes nothing when it refuses.
   Status set_positions(std::string_view context, const Scale& scale,

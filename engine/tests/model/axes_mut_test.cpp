@@ -124,7 +124,7 @@ TEST(AxesMut, LabelledTicksTakeOnlyThePlainAutomaticFormat) {
   ASSERT_TRUE(axes.xticks({1, 2}));
   ASSERT_TRUE(axes.xtick_format(*TickFormat::fixed(2)));
   EXPECT_EQ(figure.axes()[0].x_settings->ticks.explicit_ticks,
-            (ExplicitTicks{std::vector<double>{1, 2}}));
+            (TickList{{1, 2}, {}, false}));
 
   const char* labels_hint =
       "set the tick format back to TickFormat.AUTO first, or pass only the positions.";
