@@ -10,6 +10,7 @@ namespace {
 
 constexpr std::array<Font, 5> kFamilies = {Font::SourceSerif4, Font::IbmPlexSans, Font::Geist,
                                            Font::Inter, Font::JetBrainsMono};
+static_assert(kFamilies.size() * 2 == kBuiltinFaceCount);
 
 std::shared_ptr<const BuiltinFace> load_builtin(std::size_t index) {
   auto bytes = builtin_font_bytes(index);

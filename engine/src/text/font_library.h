@@ -4,6 +4,7 @@
 
 #include <array>
 #include <atomic>
+#include <cassert>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -43,6 +44,7 @@ class FontLibrary {
 
   // The built-in face, or null when its file failed to parse.
   const std::shared_ptr<const BuiltinFace>& face(Font family, Weight weight) const {
+    assert(face_index(family, weight) < kBuiltinFaceCount);
     return faces_[face_index(family, weight)];
   }
   std::span<const ExtraFont> extra() const { return extra_; }

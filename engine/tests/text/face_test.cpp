@@ -90,7 +90,8 @@ TEST(Face, FindsCharactersThroughSecondarySubtablesAndCachesTheAnswers) {
       {0x242, std::nullopt}, {'B', 2}, {'C', std::nullopt},
   };
   for (const auto& lookup : lookups) {
-    EXPECT_EQ(face->glyph_for(lookup.c), lookup.glyph) << std::hex << static_cast<std::uint32_t>(lookup.c);
+    EXPECT_EQ(face->glyph_for(lookup.c), lookup.glyph)
+        << std::hex << static_cast<std::uint32_t>(lookup.c);
   }
   EXPECT_EQ(face->draws('B'), 2u);
 }
@@ -105,7 +106,9 @@ TEST(Face, DrawsOnlyGlyphsWithSegmentsExceptForWhiteSpace) {
     char32_t c;
     std::optional<GlyphId> glyph;
   } cases[] = {{'A', std::nullopt}, {' ', 2}, {'B', 3}, {0x3000, 4}, {'C', std::nullopt}};
-  for (const auto& test : cases) EXPECT_EQ(face->draws(test.c), test.glyph) << std::hex << static_cast<std::uint32_t>(test.c);
+  for (const auto& test : cases) {
+    EXPECT_EQ(face->draws(test.c), test.glyph) << std::hex << static_cast<std::uint32_t>(test.c);
+  }
 }
 
 TEST(Face, ExtentsComeFromTheGlyphHeaderAndSideBearing) {

@@ -17,7 +17,8 @@ TEST(Segmentation, TellsInheritingCharactersFromBaseCharacters) {
       {0x00AD, true},    {0xFEFF, true},    {0xE0041, true},  {0x0903, false},  // spacing mark
   };
   for (const auto& test : cases) {
-    EXPECT_EQ(inherits_face(test.c), test.inherits) << std::hex << static_cast<std::uint32_t>(test.c);
+    EXPECT_EQ(inherits_face(test.c), test.inherits)
+        << std::hex << static_cast<std::uint32_t>(test.c);
   }
 }
 

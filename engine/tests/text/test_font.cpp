@@ -114,7 +114,9 @@ Bytes format4(const std::vector<std::pair<char32_t, std::uint16_t>>& map) {
   add_u16(t, 0xFFFF);
   for (std::size_t i = 0; i < segments; ++i) add_u16(t, i + 1 == segments ? 1 : 0);  // deltas
   // Range offset i leads to glyph id array entry i, 2 × segments bytes further on.
-  for (std::size_t i = 0; i + 1 < segments; ++i) add_u16(t, static_cast<std::uint16_t>(2 * segments));
+  for (std::size_t i = 0; i + 1 < segments; ++i) {
+    add_u16(t, static_cast<std::uint16_t>(2 * segments));
+  }
   add_u16(t, 0);
   for (auto [c, glyph] : sorted) add_u16(t, glyph);
   put_u16(t, 2, static_cast<std::uint16_t>(t.size()));
