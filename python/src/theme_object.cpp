@@ -41,9 +41,9 @@ PyObject* set_color(PyObject* self, PyObject* args, PyObject* kwargs) {
   if (!parsed) return nullptr;
   auto color = color_tuple((*parsed)[0]);
   if (!color) return nullptr;
-  auto spec = color_spec(*color);
-  if (!spec) return nullptr;
-  auto rgba = value_or_raise(concrete(*spec, setter.context, "value", "value"));
+  auto requested = color_spec(*color);
+  if (!requested) return nullptr;
+  auto rgba = value_or_raise(concrete(*requested, setter.context, "value", "value"));
   if (!rgba) return nullptr;
   return new_theme((theme_in(self).*setter.apply)(*rgba));
 }
@@ -96,10 +96,10 @@ PyObject* set_palette(PyObject* self, PyObject* args, PyObject* kwargs) {
   std::vector<Rgba> palette;
   palette.reserve(tuples.size());
   for (std::size_t i = 0; i < tuples.size(); ++i) {
-    auto spec = color_spec(tuples[i]);
-    if (!spec) return nullptr;
+    auto requested = color_spec(tuples[i]);
+    if (!requested) return nullptr;
     auto rgba = value_or_raise(
-        concrete(*spec, "Theme.with_palette()", "colors", cat("colors[", i, "]")));
+        concrete(*requested, "Theme.with_palette()", "colors", cat("colors[", i, "]")));
     if (!rgba) return nullptr;
     palette.push_back(*rgba);
   }
@@ -266,7 +266,7 @@ PyType_Slot slots[] = {
     {0, nullptr},
 };
 
-PyType_Spec spec = {
+PyType_Spec type_spec = {
     "lodra._lodra.Theme",
     sizeof(ThemeObject),
     0,
@@ -279,7 +279,7 @@ PyType_Spec spec = {
 
 PyObject* theme_type() {
   static PyObject* type = nullptr;
-  if (!type) type = PyType_FromSpec(&spec);
+  if (!type) type = PyType_FromSpec(&type_spec);
   return type;
 }
 
