@@ -149,8 +149,7 @@ PyObject* check_tick_format(PyObject*, PyObject* args, PyObject* kwargs) {
   Py_RETURN_NONE;
 }
 
-// The values of the statistics entry points, copied so that the work runs without the
-// interpreter lock.
+// The values of the statistics entry points, copied out of their buffer.
 std::optional<std::vector<double>> values_argument(const char* function, PyObject* args,
                                                    PyObject* kwargs) {
   auto parsed = parse_arguments(args, kwargs, function, std::array{"values"});
@@ -172,11 +171,7 @@ PyObject* float_list(const std::vector<double>& values) {
 PyObject* box_stats(PyObject*, PyObject* args, PyObject* kwargs) {
   auto values = values_argument("box_stats", args, kwargs);
   if (!values) return nullptr;
-  std::optional<stats::BoxStats> box;
-  {
-    GilRelease unlocked;
-    box = stats::box_stats(*values);
-  }
+  auto box = stats::box_stats(*values);
   if (!box) Py_RETURN_NONE;
   PyRef outliers(float_list(box->outliers));
   if (!outliers) return nullptr;
@@ -187,11 +182,7 @@ PyObject* box_stats(PyObject*, PyObject* args, PyObject* kwargs) {
 PyObject* kde_scott(PyObject*, PyObject* args, PyObject* kwargs) {
   auto values = values_argument("kde_scott", args, kwargs);
   if (!values) return nullptr;
-  std::optional<std::vector<stats::DensityPoint>> curve;
-  {
-    GilRelease unlocked;
-    curve = stats::kde_scott(*values, kDensityPoints);
-  }
+  auto curve = stats::kde_scott(*values, kDensityPoints);
   if (!curve) Py_RETURN_NONE;
   PyRef list(PyList_New(static_cast<Py_ssize_t>(curve->size())));
   if (!list) return nullptr;
