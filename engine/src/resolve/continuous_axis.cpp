@@ -1,6 +1,7 @@
 #include "resolve/continuous_axis.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <limits>
 
@@ -30,14 +31,14 @@ FittedAxis laid_out(const ContinuousScale& drawn, const AutoTicks& ticks, double
 FittedAxis automatic(const ContinuousAxisInputs& axis, std::optional<DataRange> range,
                      Rounding rounding, Padding padding, const TickJudge& judge) {
   ContinuousScale drawn = axis.limits ? *axis.limits : default_domain(axis);
-  AutoTicks ticks;
+  AutoTicks chosen;
   double floor = drawn.low;
   if (axis.limits || !range) {
-    ticks = drawn.auto_ticks(axis.target, judge);
+    chosen = drawn.auto_ticks(axis.target, judge);
   } else if (ContinuousScale scale = domain_of(axis, *range); rounding == Rounding::Exact) {
     drawn = scale;
     floor = scale.low;
-    ticks = scale.auto_ticks(axis.target, judge);
+    chosen = scale.auto_ticks(axis.target, judge);
   } else {
     FinishOptions options;
     if (rounding == Rounding::NiceBelowData) options.reference = range->low;
@@ -46,33 +47,38 @@ FittedAxis automatic(const ContinuousAxisInputs& axis, std::optional<DataRange> 
     FittedScale fit = scale.fitted(axis.target, options, judge);
     drawn = fit.drawn;
     floor = fit.tick_domain.low;
-    ticks = std::move(fit.ticks);
+    chosen = std::move(fit.ticks);
   }
-  return laid_out(drawn, ticks::relabel(axis.format, std::move(ticks)), floor);
+  return laid_out(drawn, ticks::relabel(axis.format, std::move(chosen)), floor);
+}
+
+// Without limits, explicit ticks are drawn over the data and every position, padded unless
+// fitted exactly.
+FittedAxis enclosing_domain(const ContinuousAxisInputs& axis, std::optional<DataRange> range,
+                            Rounding rounding, Padding padding) {
+  std::optional<DataRange> enclosed = enclosing(range, axis.explicit_ticks->positions);
+  if (!enclosed) return {default_domain(axis), {}, default_domain(axis).low};
+  bool rounds = rounding != Rounding::Exact;
+  if (rounds && axis.kind == ContinuousKind::Linear && padding == Padding::PadKeepZero) {
+    enclosed->low = std::min(enclosed->low, 0.0);
+    enclosed->high = std::max(enclosed->high, 0.0);
+  }
+  ContinuousScale scale = domain_of(axis, *enclosed);
+  if (!rounds || is_degenerate(axis.kind, enclosed->low, enclosed->high)) {
+    return {scale, {}, scale.low};
+  }
+  Padding mode = padding == Padding::PadKeepZero ? Padding::PadKeepZero : Padding::PadBoth;
+  return {padded(scale, mode), {}, scale.low};
 }
 
 FittedAxis with_explicit_ticks(const ContinuousAxisInputs& axis, std::optional<DataRange> range,
                                Rounding rounding, Padding padding) {
+  FittedAxis fit = axis.limits ? FittedAxis{*axis.limits, {}, axis.limits->low}
+                               : enclosing_domain(axis, range, rounding, padding);
+  const ContinuousScale& drawn = fit.drawn;
   const ExplicitTicks& given = *axis.explicit_ticks;
-  ContinuousScale drawn = axis.limits ? *axis.limits : default_domain(axis);
-  double floor = drawn.low;
-  std::optional<DataRange> enclosed = enclosing(range, given.positions);
-  if (!axis.limits && enclosed) {
-    bool rounds = rounding != Rounding::Exact;
-    if (rounds && axis.kind == ContinuousKind::Linear && padding == Padding::PadKeepZero) {
-      enclosed->low = std::min(enclosed->low, 0.0);
-      enclosed->high = std::max(enclosed->high, 0.0);
-    }
-    ContinuousScale scale = domain_of(axis, *enclosed);
-    floor = scale.low;
-    drawn = scale;
-    if (rounds && !is_degenerate(axis.kind, enclosed->low, enclosed->high)) {
-      drawn = padded(scale, padding == Padding::PadKeepZero ? Padding::PadKeepZero
-                                                            : Padding::PadBoth);
-    }
-  }
-
   bool labelled = !given.labels.empty();
+  assert(!labelled || given.labels.size() == given.positions.size());
   std::vector<double> values;
   std::vector<std::string> labels;
   for (std::size_t i = 0; i < given.positions.size(); ++i) {
@@ -81,10 +87,15 @@ FittedAxis with_explicit_ticks(const ContinuousAxisInputs& axis, std::optional<D
     values.push_back(p);
     if (labelled) labels.push_back(given.labels[i]);
   }
-  if (labelled) return laid_out(drawn, AutoTicks::listed(pair(values, std::move(labels))), floor);
-  labels = drawn.is_log() ? ticks::format_values(values) : ticks::format_given(values);
-  return laid_out(drawn, ticks::relabel(axis.format, AutoTicks::listed(pair(values, labels))),
-                  floor);
+  AutoTicks chosen;
+  if (labelled) {
+    chosen = AutoTicks::listed(pair(values, std::move(labels)));
+  } else {
+    labels = drawn.is_log() ? ticks::format_values(values) : ticks::format_given(values);
+    chosen = ticks::relabel(axis.format, AutoTicks::listed(pair(values, std::move(labels))));
+  }
+  fit.ticks = positioned(chosen.ticks, drawn);
+  return fit;
 }
 
 }  // namespace

@@ -52,7 +52,8 @@ std::optional<FittedScale> step_below(const ContinuousScale& scale, const AutoTi
   domain.low = below;
   if (scale.is_log()) {
     std::vector<double> values = domain.log_values_with_ends(target, level);
-    return FittedScale{domain, domain, AutoTicks::listed(pair(values, ticks::format_values(values)))};
+    return FittedScale{domain, domain,
+                       AutoTicks::listed(pair(values, ticks::format_values(values)))};
   }
   std::vector<double> values{below};
   for (const Tick& tick : current.ticks) values.push_back(tick.value);

@@ -29,7 +29,8 @@ bool outside_log_bounds(double v) { return v < kLogFloor || v > kLargestMagnitud
 
 Status check_log_limits(std::string_view context, double low, double high) {
   if (low <= 0) {
-    return fail(ErrorKind::Style, context, "low", "use a linear axis if either limit is not positive.",
+    return fail(ErrorKind::Style, context, "low",
+                "use a linear axis if either limit is not positive.",
                 cat("the lower limit is ", display_number(low),
                     "; a log scale needs a positive lower limit."));
   }

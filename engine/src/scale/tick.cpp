@@ -25,7 +25,9 @@ std::vector<Tick> pair(std::span<const double> values, std::vector<std::string> 
   assert(labels.size() == values.size());
   std::vector<Tick> ticks;
   ticks.reserve(values.size());
-  for (std::size_t i = 0; i < values.size(); ++i) ticks.push_back({std::move(labels[i]), values[i]});
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    ticks.push_back({std::move(labels[i]), values[i]});
+  }
   return ticks;
 }
 

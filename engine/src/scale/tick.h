@@ -21,7 +21,9 @@ struct AutoTicks {
   std::optional<double> step;
   std::vector<Tick> ticks;
 
-  static AutoTicks stepped(double step, std::vector<Tick> ticks) { return {step, std::move(ticks)}; }
+  static AutoTicks stepped(double step, std::vector<Tick> ticks) {
+    return {step, std::move(ticks)};
+  }
   static AutoTicks listed(std::vector<Tick> ticks) { return {std::nullopt, std::move(ticks)}; }
 
   bool is_listed() const { return !step; }

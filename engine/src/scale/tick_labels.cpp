@@ -41,7 +41,9 @@ Labels format_rounded(std::span<const double> values, Digits precision) {
 
 // Values this close to zero are zero, so that accumulated rounding never shows as a tiny
 // exponent or a signed zero.
-bool rounds_to_zero(double value, double step) { return std::fabs(value) <= std::fabs(step) * 1e-9; }
+bool rounds_to_zero(double value, double step) {
+  return std::fabs(value) <= std::fabs(step) * 1e-9;
+}
 
 }  // namespace
 

@@ -38,13 +38,13 @@ struct Interval {
 
 double simplicity(double nice_index, double skip, double start, double step, double last) {
   double ratio = start / step;
-  bool has_zero = std::fabs(ratio - std::round(ratio)) <= std::max(std::fabs(ratio), 1.0) * 0x1p-50 &&
-                  start <= 0 && last >= 0;
+  bool whole = std::fabs(ratio - std::round(ratio)) <= std::max(std::fabs(ratio), 1.0) * 0x1p-50;
+  bool has_zero = whole && start <= 0 && last >= 0;
   return 1 - nice_index / 5 - skip + (has_zero ? 1 : 0);
 }
 
-// 1 - 0.5 (a² + b²) / (0.1 range)², dividing first when the squares or the denominator would
-// leave the normal range.
+// 0.5 (a² + b²) / (0.1 range)², what coverage loses to the misses a and b at the ends; divided
+// first when the squares or the denominator would leave the normal range.
 double squared_miss(double a, double b, double range) {
   double unit = 0.1 * range;
   double denominator = unit * unit;

@@ -16,7 +16,9 @@ using Values = std::vector<double>;
 constexpr auto Linear = ContinuousKind::Linear;
 constexpr auto Log = ContinuousKind::Log;
 
-ContinuousScale scale(ContinuousKind kind, double low, double high) { return {kind, 10, low, high}; }
+ContinuousScale scale(ContinuousKind kind, double low, double high) {
+  return {kind, 10, low, high};
+}
 
 TEST(AxisFit, NiceRoundsOutToTicksOrPowers) {
   struct Case {

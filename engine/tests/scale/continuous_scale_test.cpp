@@ -28,7 +28,8 @@ ContinuousScale scale(ContinuousKind kind, double low, double high, double base 
 }
 
 TEST(ContinuousScale, MakeChecksLimitsInOrder) {
-  const std::string order = "; both must be finite and the lower limit must be below the upper limit.";
+  const std::string order =
+      "; both must be finite and the lower limit must be below the upper limit.";
   struct Case {
     ContinuousKind kind;
     double low, high;
@@ -70,7 +71,8 @@ TEST(ContinuousScale, FromExtentChecksTheDataRange) {
     std::string hint, problem;
   } cases[] = {
       {Linear, {0, inf}, "", "the data range is 0 to inf; it must be finite."},
-      {Linear, {2, 1}, "", "the data range is 2 to 1; the lower bound must not exceed the upper bound."},
+      {Linear, {2, 1}, "",
+       "the data range is 2 to 1; the lower bound must not exceed the upper bound."},
       {Log, {0, 5}, "use a linear axis, or remove values that are not positive.",
        "the data range starts at 0; a log scale can only show positive values."},
       {Log, {1, 1e301}, "",
@@ -135,7 +137,8 @@ TEST(LogMath, LogOffsetKeepsPrecisionNearOne) {
   EXPECT_DOUBLE_EQ(log_offset(1 + 0x1p-50, 1), 0x1p-50);
   EXPECT_DOUBLE_EQ(log_offset(3, 6), -std::log(2.0));
   EXPECT_DOUBLE_EQ(log_offset(1000, 1), std::log(1000.0));
-  EXPECT_DOUBLE_EQ(log_offset(1e300, 1e-300), std::log(1e300) - std::log(1e-300));  // ratio overflows
+  // The ratio overflows.
+  EXPECT_DOUBLE_EQ(log_offset(1e300, 1e-300), std::log(1e300) - std::log(1e-300));
 }
 
 TEST(ContinuousScale, EveryPowerStopsAtTheEndOfTheExponentRange) {
