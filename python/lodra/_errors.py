@@ -24,7 +24,9 @@ class LodraError(ValueError):
     def __setattr__(self, name, value):
         super().__setattr__(name, value)
         if name == "_lodra_hint" and value is not None:
-            self.add_note(f"hint: {value}")
+            note = f"hint: {value}"
+            if note not in getattr(self, "__notes__", ()):
+                self.add_note(note)
 
 
 class DataError(LodraError):

@@ -1,15 +1,46 @@
 // The module object: multi-phase initialisation and the exported names, in order.
 #include <Python.h>
 
+#include "errors.h"
+#include "functions.h"
+#include "theme_object.h"
+
 namespace {
+
+using namespace lodra::python;
 
 constexpr const char* kVersion = "0.2.0";
 constexpr long kMaxBins = 10000;
 
-int exec_module(PyObject* module) {
-  if (PyModule_AddStringConstant(module, "__version__", kVersion) < 0) return -1;
-  if (PyModule_AddIntConstant(module, "MAX_BINS", kMaxBins) < 0) return -1;
-  return 0;
+int add_version(PyObject* module) {
+  return PyModule_AddStringConstant(module, "__version__", kVersion);
+}
+
+int add_max_bins(PyObject* module) { return PyModule_AddIntConstant(module, "MAX_BINS", kMaxBins); }
+
+int add_theme(PyObject* module) {
+  PyObject* type = theme_type();
+  return type ? PyModule_AddType(module, reinterpret_cast<PyTypeObject*>(type)) : -1;
+}
+
+int add_functions(PyObject* module) { return PyModule_AddFunctions(module, module_functions()); }
+
+// The exported names are added in this order; the first failure aborts initialisation.
+constexpr int (*kExports[])(PyObject* module) = {
+    add_version,
+    add_max_bins,
+    add_theme,
+    // The Figure class is exported here, between Theme and the functions.
+    add_functions,
+};
+
+int exec_module(PyObject* module) noexcept {
+  return guarded([module] {
+    for (auto add : kExports) {
+      if (add(module) < 0) return -1;
+    }
+    return 0;
+  });
 }
 
 PyModuleDef_Slot slots[] = {

@@ -12,6 +12,8 @@ def test_errors_are_value_errors_with_parameter_and_hint(cls):
     assert error.parameter == "width"
     assert error.hint == "use a positive width."
     assert error.__notes__ == ["hint: use a positive width."]
+    error._lodra_hint = "use a positive width."
+    assert error.__notes__ == ["hint: use a positive width."]
     with pytest.raises(AttributeError):
         error.parameter = "height"
 

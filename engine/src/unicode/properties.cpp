@@ -39,4 +39,14 @@ bool is_mark(char32_t c) {
   return (mask & U_GC_M_MASK) != 0;
 }
 
+bool is_combining_mark(char32_t c) {
+  auto mask = U_GET_GC_MASK(static_cast<UChar32>(c));
+  return (mask & (U_GC_MN_MASK | U_GC_ME_MASK)) != 0;
+}
+
+bool is_number(char32_t c) {
+  auto mask = U_GET_GC_MASK(static_cast<UChar32>(c));
+  return (mask & U_GC_N_MASK) != 0;
+}
+
 }  // namespace lodra::unicode

@@ -15,5 +15,9 @@ bool is_white_space(char32_t c);
 bool is_default_ignorable(char32_t c);
 // General category Mn, Mc or Me.
 bool is_mark(char32_t c);
+// General category Mn or Me: the marks that combine with the character before them.
+bool is_combining_mark(char32_t c);
+// General category Nd, Nl or No.
+bool is_number(char32_t c);
 
 }  // namespace lodra::unicode
