@@ -6,6 +6,8 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "model/range_scan.h"
+
 namespace lodra {
 
 namespace {
@@ -40,15 +42,10 @@ std::unexpected<Error> number_fault(std::string_view context, std::string_view n
 
 Status check_numbers(std::string_view context, std::string_view name, std::string_view parameter,
                      std::span<const double> values, bool log, std::string_view hint) {
-  const double least = log ? kMinLogValue : -kMaxMagnitude;
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    double v = values[i];
-    // One test for the common case; NaN fails it and is skipped below.
-    if (v >= least && v <= kMaxMagnitude) continue;
-    if (std::isnan(v)) continue;
-    return number_fault(context, name, parameter, i, v, log, hint);
-  }
-  return {};
+  // NaN is neither below nor above the range, so only refused values stop the scan.
+  std::size_t at = first_outside(values, log ? kMinLogValue : -kMaxMagnitude, kMaxMagnitude);
+  if (at == values.size()) return {};
+  return number_fault(context, name, parameter, at, values[at], log, hint);
 }
 
 Status check_x_data(std::string_view context, const Scale& x_scale, const AxisData& x,
