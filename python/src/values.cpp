@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "errors.h"
+#include "model/shared_data.h"
 
 namespace lodra::python {
 
@@ -41,8 +42,15 @@ double FloatBuffer::operator[](std::size_t i) const {
 }
 
 std::vector<double> FloatBuffer::copy() const {
-  std::vector<double> values(size_);
-  for (std::size_t i = 0; i < size_; ++i) values[i] = (*this)[i];
+  std::vector<double> values = reserve_floats(size_);
+  // A contiguous, aligned buffer is copied in one block.
+  const void* data = buffer_.view().buf;
+  if (stride_ == kFloat64Size && reinterpret_cast<std::uintptr_t>(data) % alignof(double) == 0) {
+    const auto* first = static_cast<const double*>(data);
+    values.insert(values.end(), first, first + size_);
+    return values;
+  }
+  for (std::size_t i = 0; i < size_; ++i) values.push_back((*this)[i]);
   return values;
 }
 
