@@ -17,6 +17,7 @@ PyObject* tuple_item(const Arg& tuple, Py_ssize_t index) {
 std::optional<SharedFloats> shared_floats(PyObject* object) {
   auto buffer = float_buffer(object);
   if (!buffer) return std::nullopt;
+  if (auto block = buffer->contiguous()) return copy_floats(*block);
   return share_floats(buffer->copy());
 }
 

@@ -12,8 +12,10 @@ namespace {
 
 bool outside(double v, double least, double most) { return v < least || v > most; }
 
-// Whether the block holds a value outside the range. The compiler does not vectorize this test
-// by itself (its comparisons and reduction), so on x86-64 it is written with SSE2.
+// The compiler does not vectorize these loops by itself (their comparisons and reductions), so
+// on x86-64 they are written with SSE2.
+
+// Whether the block holds a value outside the range.
 bool block_has_outside(std::span<const double> block, double least, double most) {
   std::size_t i = 0;
   bool found = false;
@@ -34,6 +36,44 @@ bool block_has_outside(std::span<const double> block, double least, double most)
 }
 
 }  // namespace
+
+Extent extent_of(std::span<const double> values) {
+  Extent extent;
+  std::size_t i = 0;
+#if defined(__SSE2__)
+  // min and max return their second operand when either is NaN, so NaN is skipped. Four
+  // independent pairs of accumulators keep the loop from waiting on each result.
+  constexpr std::size_t kLanes = 4;
+  __m128d lowest[kLanes], highest[kLanes];
+  for (std::size_t k = 0; k < kLanes; ++k) {
+    lowest[k] = _mm_set1_pd(extent.lowest);
+    highest[k] = _mm_set1_pd(extent.highest);
+  }
+  for (; i + 2 * kLanes <= values.size(); i += 2 * kLanes) {
+    for (std::size_t k = 0; k < kLanes; ++k) {
+      __m128d v = _mm_loadu_pd(values.data() + i + 2 * k);
+      lowest[k] = _mm_min_pd(v, lowest[k]);
+      highest[k] = _mm_max_pd(v, highest[k]);
+    }
+  }
+  for (std::size_t k = 0; k < kLanes; ++k) {
+    double lows[2], highs[2];
+    _mm_storeu_pd(lows, lowest[k]);
+    _mm_storeu_pd(highs, highest[k]);
+    extent = merged(extent, {std::min(lows[0], lows[1]), std::max(highs[0], highs[1])});
+  }
+#endif
+  for (; i < values.size(); ++i) {
+    double v = values[i];
+    if (v < extent.lowest) extent.lowest = v;
+    if (v > extent.highest) extent.highest = v;
+  }
+  return extent;
+}
+
+Extent merged(const Extent& a, const Extent& b) {
+  return {std::min(a.lowest, b.lowest), std::max(a.highest, b.highest)};
+}
 
 std::size_t first_outside(std::span<const double> values, double least, double most) {
   constexpr std::size_t kBlock = 256;

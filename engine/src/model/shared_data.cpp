@@ -1,5 +1,6 @@
 #include "model/shared_data.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #if defined(__linux__)
@@ -22,6 +23,23 @@ void advise_huge_pages([[maybe_unused]] const double* first, [[maybe_unused]] st
 }
 
 }  // namespace
+
+SharedFloats share_floats(std::vector<double> values) {
+  Extent extent = extent_of(values);
+  return SharedFloats(std::move(values), extent);
+}
+
+SharedFloats copy_floats(std::span<const double> source) {
+  constexpr std::size_t kPiece = 4096;  // 32 KiB
+  std::vector<double> values = reserve_floats(source.size());
+  Extent extent;
+  for (std::size_t start = 0; start < source.size(); start += kPiece) {
+    auto piece = source.subspan(start, std::min(kPiece, source.size() - start));
+    values.insert(values.end(), piece.begin(), piece.end());
+    extent = merged(extent, extent_of(piece));
+  }
+  return SharedFloats(std::move(values), extent);
+}
 
 std::vector<double> reserve_floats(std::size_t count) {
   std::vector<double> values;

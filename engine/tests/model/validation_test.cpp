@@ -144,8 +144,8 @@ TEST(CheckIntervals, ChecksValuesThenOrder) {
   std::vector<double> nan_low{kNaN, 1}, nan_high{0, kNaN};
   EXPECT_TRUE(check_interval_order(context, nan_low, nan_high));
   // Values come first: the infinite high is reported before the swapped pair.
-  std::vector<double> inf_high{1, kInf};
-  expect_error(check_intervals(context, Scale::linear(), low, inf_high),
+  expect_error(check_intervals(context, Scale::linear(), share_floats(low),
+                               testing::floats({1, kInf})),
                {ErrorKind::Data, context, "high", "use NaN to skip a bar.",
                 "high[1] is inf; values must be finite."});
 }
