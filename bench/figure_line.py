@@ -37,9 +37,11 @@ def main():
 
     line = best_of(add_line)
     copy = best_of(lambda: np.copy(y))
+    copy_both = best_of(lambda: (np.copy(x), np.copy(y)))
     print(f"Figure.line, {POINTS:,} points: {line * 1e3:.1f} ms")
     print(f"numpy.copy of one array:       {copy * 1e3:.1f} ms")
-    print(f"ratio: {line / copy:.2f}x")
+    print(f"numpy.copy of x and y:         {copy_both * 1e3:.1f} ms")
+    print(f"ratio to one copy: {line / copy:.2f}x, to both: {line / copy_both:.2f}x")
 
 
 if __name__ == "__main__":
