@@ -14,6 +14,9 @@ for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
 done
 command -v cmake >/dev/null || missing+=(cmake)
+# A system Python (rather than one built from source) needs its development headers.
+python3 -c 'import os, sysconfig; exit(not os.path.exists(sysconfig.get_path("include") + "/Python.h"))' ||
+  missing+=(python3-dev python3-pip)
 
 if ((${#missing[@]})); then
   sudo=""
@@ -23,5 +26,7 @@ if ((${#missing[@]})); then
   $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
+# Debian's own Python refuses pip installs outside a virtual environment unless told otherwise.
+export PIP_BREAK_SYSTEM_PACKAGES=1
 python3 -m pip install -q --disable-pip-version-check \
   "scikit-build-core>=0.10" "cmake>=3.25" ninja pytest numpy

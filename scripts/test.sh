@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
+export PIP_BREAK_SYSTEM_PACKAGES=1
 
 cmake -S . -B build/engine-tests -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLODRA_TESTS=ON
 cmake --build build/engine-tests

@@ -16,9 +16,18 @@ void append_point(std::string& out, scene::Point p) {
   append_num(out, p.y);
 }
 
-}  // namespace
+// The value in thousandths, rounded to nearest with ties to even. Exact: a float's 24-bit
+// significand times 1000 fits a double, and so does every step below.
+std::int64_t round_thousandths(double scaled) {
+  double below = std::floor(scaled);
+  double rest = scaled - below;
+  auto result = static_cast<std::int64_t>(below);
+  if (rest > 0.5 || (rest == 0.5 && result % 2 != 0)) ++result;
+  return result;
+}
 
-void append_num(std::string& out, float value) {
+// Large values take the general path; their digits are all before the point anyway.
+void append_num_general(std::string& out, float value) {
   char buffer[64];  // the largest float takes 39 digits before the point
   char* end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3).ptr;
   std::string_view text(buffer, end);
@@ -27,6 +36,29 @@ void append_num(std::string& out, float value) {
     if (text.ends_with('.')) text.remove_suffix(1);
   }
   out += text == "-0" ? "0" : text;
+}
+
+}  // namespace
+
+void append_num(std::string& out, float value) {
+  double scaled = static_cast<double>(value) * 1000.0;
+  if (!(std::fabs(scaled) < 1e15)) {
+    append_num_general(out, value);
+    return;
+  }
+  std::int64_t thousandths = round_thousandths(scaled);
+  if (thousandths < 0) out += '-';  // a value rounding to zero is written "0", never "-0"
+  std::uint64_t magnitude = thousandths < 0 ? 0 - static_cast<std::uint64_t>(thousandths)
+                                            : static_cast<std::uint64_t>(thousandths);
+  char buffer[24];
+  out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, magnitude / 1000).ptr);
+  auto fraction = static_cast<unsigned>(magnitude % 1000);
+  if (fraction == 0) return;
+  char digits[4] = {'.'};
+  for (int i = 3; i > 0; --i, fraction /= 10) digits[i] = static_cast<char>('0' + fraction % 10);
+  std::size_t length = 4;
+  while (digits[length - 1] == '0') --length;
+  out.append(digits, length);
 }
 
 void append_escaped(std::string& out, std::string_view utf8) {

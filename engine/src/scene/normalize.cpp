@@ -36,7 +36,7 @@ class PathNormalizer {
   void apply(const LineTo& v) {
     if (!is_valid(v.to)) {
       end_current();
-    } else if (start_) {
+    } else if (open_) {
       out_.segments_.emplace_back(Line{v.to});
     } else {
       begin(v.to);  // a line with nothing to start from acts as a move
@@ -47,14 +47,13 @@ class PathNormalizer {
     append_curve(Cubic{v.control1, v.control2, v.to}, {v.control1, v.control2, v.to});
   }
   void apply(const Close&) {
-    if (!start_ || segment_count() == 0) return;
-    Point start = *start_;
+    if (!open_ || segment_count() == 0) return;
     store(true);
-    begin(start);  // drawing continues from the start, as SVG does
+    begin(start_);  // drawing continues from the start, as SVG does
   }
 
   void append_curve(const PathSegment& segment, std::initializer_list<Point> points) {
-    if (!start_) return;
+    if (!open_) return;
     if (!std::ranges::all_of(points, [](Point p) { return is_valid(p); })) {
       end_current();
       return;
@@ -63,21 +62,23 @@ class PathNormalizer {
   }
 
   void begin(Point start) {
+    open_ = true;
     start_ = start;
     first_ = out_.segments_.size();
   }
   std::size_t segment_count() const { return out_.segments_.size() - first_; }
   // Keeps the current subpath when it has a segment; either way there is none afterwards.
   void store(bool closed) {
-    if (segment_count() > 0) out_.subpaths_.push_back({*start_, first_, segment_count(), closed});
-    start_.reset();
+    if (segment_count() > 0) out_.subpaths_.push_back({start_, first_, segment_count(), closed});
+    open_ = false;
   }
   void end_current() {
-    if (start_) store(false);
+    if (open_) store(false);
   }
 
   NormalizedPath out_;
-  std::optional<Point> start_;
+  bool open_ = false;  // whether there is a current subpath
+  Point start_;
   std::size_t first_ = 0;
 };
 

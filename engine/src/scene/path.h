@@ -61,7 +61,6 @@ class Path {
   void reserve(std::size_t verb_count) { verbs_.reserve(verb_count); }
 
   const std::vector<PathVerb>& verbs() const { return verbs_; }
-  bool empty() const { return verbs_.empty(); }
 
   // The smallest box holding every point the verbs name, control points included; absent when
   // there is no point. A NaN never replaces a number already in the box.

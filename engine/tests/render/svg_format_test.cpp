@@ -30,6 +30,9 @@ TEST(SvgFormat, NumbersHaveThreeDecimalsWithoutTrailingZeros) {
       {0.1875f, "0.188"},
       {-0.0625f, "-0.062"},
       {1e-30f, "0"},
+      {1e12f, "999999995904"},
+      {1e13f, "9999999827968"},
+      {-1e-45f, "0"},
       {std::numeric_limits<float>::max(), "340282346638528859811704183484516925440"},
   };
   for (const auto& c : cases) {
@@ -84,7 +87,9 @@ TEST(SvgFormat, StrokeAttributesOrNothingForAnInvisibleStroke) {
     float length;
     const char* text;  // nullptr: nothing written, false reported
   } cases[] = {
-      {{{}, black, 1.5f, LineCap::Butt, LineJoin::Miter}, 10, R"( stroke="#000000" stroke-width="1.5")"},
+      {{{}, black, 1.5f, LineCap::Butt, LineJoin::Miter},
+       10,
+       R"( stroke="#000000" stroke-width="1.5")"},
       {{{}, {1, 2, 3, 51}, 2, LineCap::Round, LineJoin::Bevel},
        10,
        R"( stroke="#010203" stroke-opacity="0.2" stroke-width="2" stroke-linecap="round")"
@@ -98,7 +103,9 @@ TEST(SvgFormat, StrokeAttributesOrNothingForAnInvisibleStroke) {
       {{{0.5f, 2.25f}, black, 1, LineCap::Butt, LineJoin::Miter},
        100,
        R"( stroke="#000000" stroke-width="1" stroke-dasharray="0.5 2.25")"},
-      {{{0, 0}, black, 1, LineCap::Butt, LineJoin::Miter}, 100, R"( stroke="#000000" stroke-width="1")"},
+      {{{0, 0}, black, 1, LineCap::Butt, LineJoin::Miter},
+       100,
+       R"( stroke="#000000" stroke-width="1")"},
       {{{0.1f, 0.1f}, black, 1, LineCap::Butt, LineJoin::Miter},
        30'000,
        R"( stroke="#000000" stroke-width="1")"},

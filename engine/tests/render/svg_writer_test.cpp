@@ -63,7 +63,8 @@ TEST(SvgWriter, EmptySceneIsThreeLines) {
   } cases[] = {
       {{432, 288, {255, 255, 255}},
        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"432pt\" height=\"288pt\""
-       " viewBox=\"0 0 432 288\">\n<rect width=\"432\" height=\"288\" fill=\"#FFFFFF\"/>\n</svg>\n"},
+       " viewBox=\"0 0 432 288\">\n"
+       "<rect width=\"432\" height=\"288\" fill=\"#FFFFFF\"/>\n</svg>\n"},
       {{10.5, 20, {0x12, 0xAB, 0xEF, 0}},
        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10.5pt\" height=\"20pt\""
        " viewBox=\"0 0 10.5 20\">\n"
@@ -88,7 +89,8 @@ TEST(SvgWriter, WritesEachItemKind) {
     const char* expected;  // between the page header and "</svg>"
   } cases[] = {
       // Fills.
-      {"solid fill", items(square(kRed)), O, "<path d=\"M0 0 L10 0 L10 10 Z\" fill=\"#FF0000\"/>\n"},
+      {"solid fill", items(square(kRed)), O,
+       "<path d=\"M0 0 L10 0 L10 10 Z\" fill=\"#FF0000\"/>\n"},
       {"translucent even-odd fill", items(square(Rgba{0, 0, 255, 51}, true)), O,
        "<path d=\"M0 0 L10 0 L10 10 Z\" fill=\"#0000FF\" fill-opacity=\"0.2\""
        " fill-rule=\"evenodd\"/>\n"},
@@ -107,8 +109,8 @@ TEST(SvgWriter, WritesEachItemKind) {
        "<path d=\"M0 0 L10 0 L10 10 Z\" fill=\"#0000FF\"/>\n"},
       {"gradient of one stop", items(gradient({{0.5f, kRed}})), O,
        "<path d=\"M0 0 L10 0 L10 10 Z\" fill=\"#FF0000\"/>\n"},
-      {"gradient reducing to a transparent colour", items(gradient({{1, kClear}, {0, kRed}}, {0, 0})),
-       O, ""},
+      {"gradient reducing to a transparent colour",
+       items(gradient({{1, kClear}, {0, kRed}}, {0, 0})), O, ""},
       {"transparent gradient", items(gradient({{0, kClear}, {1, kClear}})), O, ""},
       // Strokes.
       {"stroke", items(Stroke{path_of("M0 0 L10 0"), kBlackLine}), O,
@@ -124,7 +126,8 @@ TEST(SvgWriter, WritesEachItemKind) {
        items(Stroke{path_of("L0 0 L5 5 L2e6 5 L6 6 L7 7"), {{}, kRed, 1}}), O,
        "<path d=\"M0 0 L5 5 M6 6 L7 7\" fill=\"none\" stroke=\"#FF0000\" stroke-width=\"1\"/>\n"},
       // Markers.
-      {"filled and stroked markers", items(dots({{1, 2}, {kNan, 3}, {4.5f, 6}}, kBlackLine, kRed)), O,
+      {"filled and stroked markers",
+       items(dots({{1, 2}, {kNan, 3}, {4.5f, 6}}, kBlackLine, kRed)), O,
        "<defs>\n<path id=\"m0\" d=\"M-1 -1 L1 -1 L1 1 Z\"/>\n</defs>\n"
        "<g fill=\"#FF0000\" stroke=\"#000000\" stroke-width=\"2\" stroke-linecap=\"round\""
        " stroke-linejoin=\"round\">\n"
@@ -133,7 +136,8 @@ TEST(SvgWriter, WritesEachItemKind) {
        "<defs>\n<path id=\"m0\" d=\"M-1 -1 L1 -1 L1 1 Z\"/>\n</defs>\n"
        "<g fill=\"none\" stroke=\"#000000\" stroke-width=\"2\" stroke-linecap=\"round\""
        " stroke-linejoin=\"round\">\n<use href=\"#m0\" x=\"1\" y=\"2\"/>\n</g>\n"},
-      {"markers without paint", items(dots({{1, 2}}, StrokeStyle{{}, kRed, 0}, std::nullopt)), O, ""},
+      {"markers without paint", items(dots({{1, 2}}, StrokeStyle{{}, kRed, 0}, std::nullopt)), O,
+       ""},
       {"markers without valid points", items(dots({{kNan, 1}, {2e6f, 0}}, {}, kRed)), O, ""},
       {"markers without points", items(dots({}, {}, kRed)), O, ""},
       // Text.
@@ -141,9 +145,10 @@ TEST(SvgWriter, WritesEachItemKind) {
        "<path d=\"M5 20 L9 12 L13 20 Z\" fill=\"#333333\"/>\n"},
       {"editable text", items(label("a<b & 'c'")), E,
        "<text xml:space=\"preserve\" x=\"5\" y=\"20\" font-family=\"'Inter', sans-serif\""
-       " font-size=\"12\" font-weight=\"400\" fill=\"#333333\">a&lt;b &amp; &apos;c&apos;</text>\n"},
-      {"editable semibold tabular text", items(label("12", {1, 2}, {0, 0, 0, 128}, semibold_tabular)),
-       E,
+       " font-size=\"12\" font-weight=\"400\" fill=\"#333333\">"
+       "a&lt;b &amp; &apos;c&apos;</text>\n"},
+      {"editable semibold tabular text",
+       items(label("12", {1, 2}, {0, 0, 0, 128}, semibold_tabular)), E,
        "<text xml:space=\"preserve\" x=\"1\" y=\"2\" font-family=\"'JetBrains Mono', monospace\""
        " font-size=\"9.5\" font-weight=\"600\" font-variant-numeric=\"tabular-nums\""
        " fill=\"#000000\" fill-opacity=\"0.502\">12</text>\n"},
@@ -204,7 +209,8 @@ TEST(SvgWriter, GroupsClipAndNumberDefinitionsInSceneOrder) {
       {"clipped group", items(group(items(square(kRed)), clip)),
        "<defs>\n" + std::string(clip0) + "</defs>\n<g clip-path=\"url(#c0)\">\n" + filled +
            "</g>\n"},
-      {"group without clip", items(group(items(square(kRed)))), "<g>\n" + std::string(filled) + "</g>\n"},
+      {"group without clip", items(group(items(square(kRed)))),
+       "<g>\n" + std::string(filled) + "</g>\n"},
       {"clip defined before the children's definitions",
        items(group(items(group(items(red_blue()), clip)), clip)),
        "<defs>\n" + std::string(clip0) +
