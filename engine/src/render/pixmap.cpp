@@ -6,8 +6,8 @@
 namespace lodra::render {
 
 std::optional<Pixmap> Pixmap::allocate(std::uint32_t width, std::uint32_t height) {
-  std::size_t count = std::size_t{width} * height;
-  std::unique_ptr<std::uint32_t[]> data(new (std::nothrow) std::uint32_t[count]);
+  const std::size_t words = std::size_t{width} * height + (std::size_t{height} + 3) / 4;
+  std::unique_ptr<std::uint32_t[]> data(new (std::nothrow) std::uint32_t[words]);
   if (!data) return std::nullopt;
   return Pixmap(std::move(data), width, height);
 }

@@ -1,6 +1,7 @@
 // The canvas of one PNG render: premultiplied 8-bit channels packed as one 32-bit word per pixel,
 // 0xAARRGGBB in native byte order (the rasterizer's ARGB32 layout), rows top to bottom with no
-// padding between them.
+// padding between them. The buffer holds one spare byte per row after the pixels, so that the
+// PNG encoder can rewrite the rows in place with a filter byte in front of each.
 #pragma once
 
 #include <cstddef>
@@ -30,6 +31,11 @@ class Pixmap {
   }
 
   void fill(std::uint32_t pixel);
+
+  // The whole buffer as bytes: the pixels, then the spare bytes.
+  std::span<std::uint8_t> bytes() {
+    return {reinterpret_cast<std::uint8_t*>(data_.get()), pixel_count() * 4 + height_};
+  }
 
  private:
   Pixmap(std::unique_ptr<std::uint32_t[]> data, std::uint32_t width, std::uint32_t height)

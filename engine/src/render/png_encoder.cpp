@@ -1,11 +1,13 @@
 #include "render/png_encoder.h"
 
-#include <zlib.h>
+#include <libdeflate.h>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <memory>
+#include <new>
 #include <span>
 #include <string_view>
 
@@ -17,6 +19,8 @@ namespace {
 
 constexpr std::string_view kContext = "Figure.to_png()";
 constexpr std::size_t kMaxChunkData = 0x7FFFFFFF;
+// libdeflate at level 3 is faster than zlib at level 3 and writes smaller streams on chart
+// images (see bench/png.cpp).
 constexpr int kCompressionLevel = 3;
 
 Error encoding_error(std::string_view reason) {
@@ -34,9 +38,9 @@ void put_chunk(std::vector<std::uint8_t>& out, std::string_view type,
   std::size_t type_at = out.size();
   out.insert(out.end(), type.begin(), type.end());
   out.insert(out.end(), data.begin(), data.end());
-  uLong crc = crc32(0L, out.data() + type_at, static_cast<uInt>(type.size()));
-  if (!data.empty()) crc = crc32_z(crc, data.data(), data.size());  // a null buffer resets the CRC
-  put_u32(out, static_cast<std::uint32_t>(crc));
+  std::uint32_t crc = libdeflate_crc32(0, out.data() + type_at, type.size());
+  if (!data.empty()) crc = libdeflate_crc32(crc, data.data(), data.size());  // null gives 0
+  put_u32(out, crc);
 }
 
 std::array<std::uint8_t, 4> big_endian(std::uint32_t value) {
@@ -66,68 +70,41 @@ void demultiply_in_place(Pixmap& pixmap) {
   }
 }
 
-// A row of a demultiplied canvas as its bytes.
-std::span<const std::uint8_t> row_bytes(const Pixmap& pixmap, std::uint32_t y) {
-  return {reinterpret_cast<const std::uint8_t*>(pixmap.row(y).data()), std::size_t{pixmap.width()} * 4};
+// Rewrites the demultiplied rows as the image data: each row behind its filter type byte.
+// Working from the bottom up, filtered row y lands at y × (stride + 1), past the unfiltered
+// rows y − 1 and above that are still to be read and before the filtered row y + 1; the spare
+// bytes of the pixmap hold the growth.
+std::span<const std::uint8_t> filter_in_place(Pixmap& pixmap) {
+  const std::size_t stride = std::size_t{pixmap.width()} * 4;
+  std::span<std::uint8_t> bytes = pixmap.bytes();
+  const std::vector<std::uint8_t> zeros(stride, 0);
+  RowFilter filter(stride);
+  for (std::size_t y = pixmap.height(); y-- > 0;) {
+    std::span<const std::uint8_t> previous =
+        y == 0 ? std::span<const std::uint8_t>(zeros) : bytes.subspan((y - 1) * stride, stride);
+    std::span<const std::uint8_t> filtered = filter.filter(previous, bytes.subspan(y * stride, stride));
+    std::ranges::copy(filtered, bytes.begin() + y * (stride + 1));
+  }
+  return bytes.first(pixmap.height() * (stride + 1));
 }
 
-// Owns a deflate stream for the lifetime of one encoding.
-class Deflater {
- public:
-  Deflater() : status_(deflateInit(&stream_, kCompressionLevel)) {}
-  ~Deflater() {
-    if (status_ == Z_OK) deflateEnd(&stream_);
-  }
-  Deflater(const Deflater&) = delete;
-  Deflater& operator=(const Deflater&) = delete;
-
-  // Appends the compressed form of `input` to `out`; `last` ends the stream.
-  Status add(std::span<const std::uint8_t> input, bool last, std::vector<std::uint8_t>& out) {
-    if (status_ != Z_OK) return std::unexpected(failure());
-    stream_.next_in = const_cast<Bytef*>(input.data());  // zlib never writes through next_in
-    stream_.avail_in = static_cast<uInt>(input.size());
-    int flush = last ? Z_FINISH : Z_NO_FLUSH;
-    do {
-      if (out.size() == out.capacity()) out.reserve(std::max<std::size_t>(out.capacity() * 2, 1 << 16));
-      std::size_t used = out.size();
-      out.resize(out.capacity());
-      stream_.next_out = out.data() + used;
-      stream_.avail_out = static_cast<uInt>(std::min<std::size_t>(out.size() - used, UINT32_MAX));
-      int rc = deflate(&stream_, flush);
-      out.resize(out.size() - stream_.avail_out);
-      if (rc == Z_STREAM_ERROR) {
-        status_ = rc;
-        return std::unexpected(failure());
-      }
-      if (rc == Z_STREAM_END) return {};
-    } while (stream_.avail_out == 0 || stream_.avail_in != 0 || last);
-    return {};
-  }
-
- private:
-  Error failure() const {
-    return encoding_error(stream_.msg != nullptr ? stream_.msg : zError(status_));
-  }
-
-  z_stream stream_{};
-  int status_;
+struct CompressorRelease {
+  void operator()(libdeflate_compressor* compressor) const { libdeflate_free_compressor(compressor); }
 };
 
-// The zlib stream of the filtered rows of a demultiplied canvas.
-Result<std::vector<std::uint8_t>> compressed_rows(const Pixmap& pixmap) {
-  const std::size_t stride = std::size_t{pixmap.width()} * 4;
-  std::vector<std::uint8_t> zeros(stride, 0);
-  std::vector<std::uint8_t> stream;
-  stream.reserve(std::max<std::size_t>(stride * pixmap.height() / 8, 1 << 16));
-  RowFilter filter(stride);
-  Deflater deflater;
-  std::span<const std::uint8_t> previous = zeros;
-  for (std::uint32_t y = 0; y < pixmap.height(); ++y) {
-    std::span<const std::uint8_t> row = row_bytes(pixmap, y);
-    LODRA_TRY(deflater.add(filter.filter(previous, row), y + 1 == pixmap.height(), stream));
-    previous = row;
-  }
-  return stream;
+// The zlib stream of the image data.
+Result<std::vector<std::uint8_t>> compressed(std::span<const std::uint8_t> data) {
+  std::unique_ptr<libdeflate_compressor, CompressorRelease> compressor(
+      libdeflate_alloc_compressor(kCompressionLevel));
+  if (!compressor) return std::unexpected(encoding_error("the compressor could not be allocated"));
+  const std::size_t bound = libdeflate_zlib_compress_bound(compressor.get(), data.size());
+  // Left uninitialized: only the pages that the stream reaches are touched.
+  std::unique_ptr<std::uint8_t[]> out(new (std::nothrow) std::uint8_t[bound]);
+  if (!out) return std::unexpected(encoding_error("the output could not be allocated"));
+  const std::size_t size =
+      libdeflate_zlib_compress(compressor.get(), data.data(), data.size(), out.get(), bound);
+  if (size == 0) return std::unexpected(encoding_error("the compressed data did not fit"));
+  return std::vector<std::uint8_t>(out.get(), out.get() + size);
 }
 
 }  // namespace
@@ -140,19 +117,18 @@ std::uint32_t pixels_per_metre(std::int64_t dpi) {
 Result<std::vector<std::uint8_t>> encode(Pixmap pixmap, std::int64_t dpi) {
   if (pixmap.width() == 0 || pixmap.height() == 0) return std::unexpected(encoding_error("the image is empty"));
   demultiply_in_place(pixmap);
-  LODRA_TRY_ASSIGN(std::vector<std::uint8_t> stream, compressed_rows(pixmap));
+  LODRA_TRY_ASSIGN(std::vector<std::uint8_t> stream, compressed(filter_in_place(pixmap)));
 
   std::vector<std::uint8_t> out;
   out.reserve(stream.size() + 128);
   constexpr std::array<std::uint8_t, 8> kSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   out.insert(out.end(), kSignature.begin(), kSignature.end());
 
-  std::vector<std::uint8_t> header;
-  for (std::uint32_t v : {pixmap.width(), pixmap.height()}) {
-    auto bytes = big_endian(v);
-    header.insert(header.end(), bytes.begin(), bytes.end());
-  }
-  header.insert(header.end(), {8, 6, 0, 0, 0});  // depth 8, RGBA, deflate, filter method 0, not interlaced
+  std::array<std::uint8_t, 13> header{};
+  std::ranges::copy(big_endian(pixmap.width()), header.begin());
+  std::ranges::copy(big_endian(pixmap.height()), header.begin() + 4);
+  header[8] = 8;  // bits per channel
+  header[9] = 6;  // RGBA; compression, filter method and interlace stay 0
   put_chunk(out, "IHDR", header);
 
   auto ppm = big_endian(pixels_per_metre(dpi));

@@ -1,5 +1,6 @@
 // Writes a painted canvas as one PNG file: a non-interlaced 8-bit RGBA image with its resolution
-// in a pHYs chunk and no other metadata, rows filtered adaptively and deflated at zlib level 3.
+// in a pHYs chunk and no other metadata, rows filtered adaptively and deflated
+// at level 3 into one zlib stream.
 #pragma once
 
 #include <cstdint>
