@@ -66,14 +66,14 @@ BandIndex index_bands(const Pixmap& canvas, const SpriteSet& set,
 }  // namespace
 
 void blend_row(std::span<std::uint32_t> destination, std::span<const std::uint32_t> source) {
-  for (std::size_t i = 0; i < source.size(); ++i) {
-    const std::uint32_t s = source[i];
-    const std::uint8_t a = alpha_of(s);
-    if (a == 255) {
-      destination[i] = s;
-    } else if (a != 0) {
-      destination[i] = over(s, destination[i]);
-    }
+  std::uint32_t* __restrict d = destination.data();
+  const std::uint32_t* __restrict s = source.data();
+  // Written as selects rather than branches: edge pixels make the branches unpredictable, and
+  // the loop then vectorizes.
+  for (std::size_t i = 0, n = source.size(); i < n; ++i) {
+    const std::uint8_t a = alpha_of(s[i]);
+    const std::uint32_t blended = over(s[i], d[i]);
+    d[i] = a == 255 ? s[i] : a == 0 ? d[i] : blended;
   }
 }
 
