@@ -88,7 +88,8 @@ FaceIndex FaceIndex::build(std::vector<InstalledFace> installed, const SystemLim
         std::min(limits.work_per_face, limits.work_in_index - std::min(work, limits.work_in_index));
     auto file = MappedFile::open(face.path, limits.file_size);
     if (!file) continue;
-    auto read = guard::guarded([&] { return index::coverage(file->bytes(), face.index, allowance); });
+    auto read =
+        guard::guarded([&] { return index::coverage(file->bytes(), face.index, allowance); });
     if (!read || !*read) continue;
     index::FaceCoverage& coverage = **read;
     work += coverage.work;

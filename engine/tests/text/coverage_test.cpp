@@ -101,7 +101,9 @@ TEST(Coverage, FindsCodePointsInSortedRanges) {
     bool covered;
   } cases[] = {{'@', false}, {'A', true}, {'C', true}, {'D', false}, {'X', true},
                {0x4E2D, true}, {0xA000, false}, {0, false}};
-  for (const auto& test : cases) EXPECT_EQ(covers(ranges, test.c), test.covered) << std::uint32_t{test.c};
+  for (const auto& test : cases) {
+    EXPECT_EQ(covers(ranges, test.c), test.covered) << std::uint32_t{test.c};
+  }
   EXPECT_FALSE(covers({}, 'A'));
 }
 

@@ -20,7 +20,8 @@ FontFiles::~FontFiles() {
 
 std::string FontFiles::write(const std::string& name, const Bytes& bytes) const {
   std::ofstream file(folder_ / name, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  file.write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
   return path(name);
 }
 
