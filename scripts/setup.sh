@@ -7,6 +7,8 @@ packages=(
   g++ make pkg-config
   libharfbuzz-dev libcairo2-dev libfontconfig-dev zlib1g-dev libdeflate-dev libicu-dev
   libgtest-dev libbenchmark-dev
+  # Installed fonts for the system font fallback tests: Latin, Greek, Hebrew and more; Arabic.
+  fonts-dejavu-core fonts-hosny-amiri
 )
 
 missing=()

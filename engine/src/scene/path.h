@@ -59,6 +59,10 @@ class Path {
   }
   void close() { verbs_.emplace_back(Close{}); }
   void reserve(std::size_t verb_count) { verbs_.reserve(verb_count); }
+  // Appends the verbs of `other` after these.
+  void append(const Path& other) {
+    verbs_.insert(verbs_.end(), other.verbs_.begin(), other.verbs_.end());
+  }
 
   const std::vector<PathVerb>& verbs() const { return verbs_; }
 

@@ -33,13 +33,15 @@ std::uint64_t confirmed_key(char32_t c, Weight weight, std::uint32_t index) {
 
 }  // namespace
 
-FontLibrary::FontLibrary(std::span<const FontBytes> extra_fonts) {
+FontLibrary::FontLibrary(std::span<const FontBytes> extra_fonts,
+                         std::optional<SystemConfig> system) {
   for (std::size_t i = 0; i < kBuiltinFaceCount; ++i) faces_[i] = load_builtin(i);
   for (const FontBytes& bytes : extra_fonts) {
     if (!bytes) continue;
     auto opened = guard::guarded([&] { return Face::parse(*bytes, 0) != nullptr; });
     if (opened.value_or(false)) extra_.push_back({bytes, 0});
   }
+  if (system) system_.emplace(std::move(*system));
 }
 
 const FontLibrary& FontLibrary::global() {
@@ -47,10 +49,11 @@ const FontLibrary& FontLibrary::global() {
   return library;
 }
 
-FontLibrary FontLibrary::builtin() { return FontLibrary({}); }
+FontLibrary FontLibrary::builtin() { return FontLibrary({}, SystemConfig{}); }
 
-FontLibrary FontLibrary::make(std::span<const FontBytes> extra_fonts) {
-  return FontLibrary(extra_fonts);
+FontLibrary FontLibrary::make(std::span<const FontBytes> extra_fonts,
+                              std::optional<SystemConfig> system) {
+  return FontLibrary(extra_fonts, std::move(system));
 }
 
 FontKey FontLibrary::fallback_for(char32_t c, LayoutCall& call) const {
@@ -64,6 +67,11 @@ FontKey FontLibrary::fallback_for(char32_t c, LayoutCall& call) const {
     const Face* face = call.extra_face(i);
     if (!face || !face->glyph_for(c)) continue;
     if (extra_draws(c, i, *face, call)) return ExtraKey{i};
+  }
+  if (system_) {
+    if (auto face = system_->face_for(c, requested.weight, call.system_budget())) {
+      return SystemKey{*face};
+    }
   }
   return requested;
 }

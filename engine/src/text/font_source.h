@@ -1,5 +1,5 @@
 // How the text code names a face (`FontKey`) and reaches its bytes (`FontHandle`): the built-in
-// faces and the extra faces a library was made with.
+// faces, the extra faces a library was made with, and the faces installed on the machine.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +10,7 @@
 
 #include "enums.h"
 #include "text/face.h"
+#include "text/system_font.h"
 #include "text/weight.h"
 
 namespace lodra::text {
@@ -42,10 +43,15 @@ struct ExtraKey {
   friend bool operator==(const ExtraKey&, const ExtraKey&) = default;
 };
 
+struct SystemKey {
+  std::uint32_t index;  // into the system face index
+  friend bool operator==(const SystemKey&, const SystemKey&) = default;
+};
+
 // The face that sets a run of text; keys compare by value.
-using FontKey = std::variant<BuiltInKey, ExtraKey>;
+using FontKey = std::variant<BuiltInKey, ExtraKey, SystemKey>;
 
 // Keeps a run's face reachable for as long as the run lives, even past its library.
-using FontHandle = std::variant<std::shared_ptr<const BuiltinFace>, ExtraFont>;
+using FontHandle = std::variant<std::shared_ptr<const BuiltinFace>, ExtraFont, SystemFont>;
 
 }  // namespace lodra::text

@@ -44,8 +44,10 @@ class SegmentShaper {
     for (const FontKey& key : keys_in_order()) {
       if (const auto* builtin = std::get_if<BuiltInKey>(&key)) {
         shape_builtin(*builtin, key);
+      } else if (const auto* extra = std::get_if<ExtraKey>(&key)) {
+        shape_extra(*extra, key);
       } else {
-        shape_extra(std::get<ExtraKey>(key), key);
+        shape_system(std::get<SystemKey>(key), key);
       }
     }
     shape_rest_in_requested_face();
@@ -63,9 +65,25 @@ class SegmentShaper {
     return keys;
   }
 
-  std::optional<ShapedRun> shape(const Face& face, const TextSegment& segment) const {
-    Shaper shaper(face.shaping_font(), buffer_.get(), features_);
+  std::optional<ShapedRun> shape(hb_font_t* font, const TextSegment& segment) const {
+    Shaper shaper(font, buffer_.get(), features_);
     return shaper.shape(text_.substr(segment.start, segment.end - segment.start), segment.leading);
+  }
+
+  // Shapes every segment set in `key` with `font`; the rest stay empty.
+  std::vector<std::optional<ShapedRun>> shape_group(hb_font_t* font, const FontKey& key) const {
+    std::vector<std::optional<ShapedRun>> runs(segments_.size());
+    for (std::size_t i = 0; i < segments_.size(); ++i) {
+      if (segments_[i].key == key) runs[i] = shape(font, segments_[i]);
+    }
+    return runs;
+  }
+
+  void take(std::vector<std::optional<ShapedRun>>& runs, const FontKey& key,
+            const FontHandle& handle, std::uint16_t units_per_em) {
+    for (std::size_t i = 0; i < segments_.size(); ++i) {
+      if (runs[i]) shaped_[i] = ShapedSegment{std::move(*runs[i]), key, handle, units_per_em};
+    }
   }
 
   void shape_builtin(BuiltInKey builtin, const FontKey& key) {
@@ -73,7 +91,7 @@ class SegmentShaper {
     if (!face) return;
     for (std::size_t i = 0; i < segments_.size(); ++i) {
       if (segments_[i].key != key) continue;
-      if (auto run = shape(*face->face, segments_[i])) {
+      if (auto run = shape(face->face->shaping_font(), segments_[i])) {
         shaped_[i] = ShapedSegment{std::move(*run), key, face, face->units_per_em};
       }
     }
@@ -83,19 +101,32 @@ class SegmentShaper {
   void shape_extra(ExtraKey extra, const FontKey& key) {
     const Face* face = call_.extra_face(extra.index);
     if (!face) return;
-    auto runs = guard::guarded([&] {
-      std::vector<std::optional<ShapedRun>> runs(segments_.size());
-      for (std::size_t i = 0; i < segments_.size(); ++i) {
-        if (segments_[i].key == key) runs[i] = shape(*face, segments_[i]);
-      }
-      return runs;
+    auto runs = guard::guarded([&] { return shape_group(face->shaping_font(), key); });
+    if (runs) take(*runs, key, library_.extra()[extra.index], face->units_per_em());
+  }
+
+  // A system face is shaped with its kept (or freshly copied) tables and, for its character map
+  // and glyph extents, the face parsed from its file, mapped while its segments are shaped. The
+  // tables are offered to the cache once they have shaped successfully.
+  void shape_system(SystemKey system, const FontKey& key) {
+    const SystemFonts* fonts = library_.system();
+    if (!fonts) return;
+    SystemFont handle{fonts->index(), system.index};
+    auto tables = fonts->shaping().font(*handle.index, system.index);
+    if (!tables) return;
+    auto shaped = handle.with_data([&](std::span<const std::uint8_t> bytes, unsigned number) {
+      std::optional<std::pair<std::vector<std::optional<ShapedRun>>, std::uint16_t>> result;
+      auto face = Face::parse(bytes, number);
+      if (!face) return result;
+      SystemGlyphs glyphs(*face, call_.system_extents_left());
+      HbFont font = make_system_shaping_font(tables->font(), glyphs);
+      result.emplace(shape_group(font.get(), key), face->units_per_em());
+      return result;
     });
-    if (!runs) return;
-    for (std::size_t i = 0; i < segments_.size(); ++i) {
-      if (!(*runs)[i]) continue;
-      shaped_[i] = ShapedSegment{std::move(*(*runs)[i]), key, library_.extra()[extra.index],
-                                 face->units_per_em()};
-    }
+    if (!shaped || !*shaped) return;
+    fonts->shaping().keep(system.index, std::move(tables));
+    auto& [runs, units_per_em] = **shaped;
+    take(runs, key, handle, units_per_em);
   }
 
   void shape_rest_in_requested_face() {
@@ -104,7 +135,7 @@ class SegmentShaper {
     if (!face) return;
     for (std::size_t i = 0; i < segments_.size(); ++i) {
       if (shaped_[i]) continue;
-      if (auto run = shape(*face->face, segments_[i])) {
+      if (auto run = shape(face->face->shaping_font(), segments_[i])) {
         shaped_[i] = ShapedSegment{std::move(*run), requested, face, face->units_per_em};
       }
     }

@@ -1,5 +1,6 @@
 // The state of one layout call: the requested face, the memo of face choices, the extra faces
-// parsed for this call and the budget of drawing checks against them.
+// parsed for this call and the budget of drawing checks against them, and what the call may
+// spend on system fonts.
 #pragma once
 
 #include <cstddef>
@@ -9,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "text/face_index.h"
 #include "text/font_source.h"
 
 namespace lodra::text {
@@ -16,6 +18,7 @@ namespace lodra::text {
 class LayoutCall {
  public:
   static constexpr int kDrawingChecks = 4096;
+  static constexpr int kSystemExtents = 4096;
 
   LayoutCall(BuiltInKey requested, std::span<const ExtraFont> extra)
       : requested_(requested), extra_(extra), extra_faces_(extra.size()) {}
@@ -32,6 +35,10 @@ class LayoutCall {
   bool has_drawing_checks() const { return drawing_checks_left_ > 0; }
   void spend_drawing_check() { --drawing_checks_left_; }
 
+  CallBudget& system_budget() { return system_budget_; }
+  // Glyph extents computations left for all system faces of the call.
+  int& system_extents_left() { return system_extents_left_; }
+
  private:
   BuiltInKey requested_;
   std::span<const ExtraFont> extra_;
@@ -39,6 +46,8 @@ class LayoutCall {
   // Empty until parsed; then the face, or null when it could not be parsed.
   std::vector<std::optional<std::unique_ptr<Face>>> extra_faces_;
   int drawing_checks_left_ = kDrawingChecks;
+  CallBudget system_budget_;
+  int system_extents_left_ = kSystemExtents;
 };
 
 }  // namespace lodra::text

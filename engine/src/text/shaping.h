@@ -8,13 +8,13 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
+#include "text/face.h"
 #include "text/harfbuzz.h"
 
 namespace lodra::text {
-
-class Face;
 
 namespace shaping {
 
@@ -27,6 +27,28 @@ std::span<const hb_feature_t> features(bool tabular);
 // character map first and then `face`'s (primary, then secondary subtables); advances, extents
 // and everything else come from `font`.
 HbFont make_shaping_font(hb_font_t* font, const Face& face);
+
+// What the shaper asks of a system face beyond its copied tables, during one layout call: the
+// face's own character map, and glyph extents by `Face::extents`, memoized per glyph, computed
+// at most as often as the call's shared budget allows.
+class SystemGlyphs {
+ public:
+  SystemGlyphs(const Face& face, int& extents_left) : face_(face), extents_left_(extents_left) {}
+
+  const Face& face() const { return face_; }
+  // Nothing when the glyph has no extents, or when it is new and the budget is spent.
+  std::optional<GlyphExtents> extents(GlyphId glyph);
+
+ private:
+  const Face& face_;
+  int& extents_left_;
+  std::unordered_map<GlyphId, std::optional<GlyphExtents>> memo_;
+};
+
+// A child of `tables_font` (made of a system face's copied tables; it and `glyphs` must outlive
+// the child) with the nominal glyph callbacks of `make_shaping_font` on `glyphs.face()` and glyph
+// extents from `glyphs`.
+HbFont make_system_shaping_font(hb_font_t* tables_font, SystemGlyphs& glyphs);
 
 // One glyph of a shaped segment, in font units with y up.
 struct ShapedGlyph {

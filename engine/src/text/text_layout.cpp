@@ -1,5 +1,7 @@
 #include "text/text_layout.h"
 
+#include <algorithm>
+
 #include "text/guard.h"
 #include "text/pen.h"
 
@@ -41,36 +43,41 @@ void outline_run(const GlyphRun& run, const Face& face, double x, double y, scen
   }
 }
 
-// The extra faces met while outlining, each parsed once (null when it cannot be opened).
-class ExtraFaces {
- public:
-  const Face* find(std::uint32_t index, const ExtraFont& font) {
-    for (const auto& [held, face] : faces_) {
-      if (held == index) return face.get();
+// Outlines every run set in `key` into its own path, with the face reached through `handle`:
+// extra and system faces are parsed, and outlined, under the guard; a system face's file is
+// mapped only meanwhile. A face that cannot be opened leaves its runs' paths empty.
+void outline_group(const std::vector<GlyphRun>& runs, const FontKey& key, const FontHandle& handle,
+                   double x, double y, std::vector<scene::Path>& paths) {
+  auto outline_runs = [&](const Face& face) {
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+      if (runs[i].key == key) outline_run(runs[i], face, x, y, paths[i]);
     }
-    auto parsed = guard::guarded([&] { return Face::parse(*font.bytes, font.index); });
-    faces_.emplace_back(index, parsed ? std::move(*parsed) : nullptr);
-    return faces_.back().second.get();
+  };
+  if (const auto* builtin = std::get_if<std::shared_ptr<const BuiltinFace>>(&handle)) {
+    outline_runs(*(*builtin)->face);
+  } else if (const auto* extra = std::get_if<ExtraFont>(&handle)) {
+    guard::guarded([&] {
+      if (auto face = Face::parse(*extra->bytes, extra->index)) outline_runs(*face);
+    });
+  } else {
+    std::get<SystemFont>(handle).with_data([&](std::span<const std::uint8_t> bytes,
+                                               unsigned number) {
+      if (auto face = Face::parse(bytes, number)) outline_runs(*face);
+    });
   }
-
- private:
-  std::vector<std::pair<std::uint32_t, std::unique_ptr<Face>>> faces_;
-};
+}
 
 }  // namespace
 
 scene::Path TextLayout::outline(double x, double y) const {
-  scene::Path path;
-  ExtraFaces extra_faces;
-  for (const GlyphRun& run : runs) {
-    if (const auto* builtin = std::get_if<std::shared_ptr<const BuiltinFace>>(&run.handle)) {
-      outline_run(run, *(*builtin)->face, x, y, path);
-      continue;
-    }
-    const auto& font = std::get<ExtraFont>(run.handle);
-    const Face* face = extra_faces.find(std::get<ExtraKey>(run.key).index, font);
-    if (face) guard::guarded([&] { outline_run(run, *face, x, y, path); });
+  std::vector<scene::Path> paths(runs.size());
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    auto first = [&](const GlyphRun& run) { return run.key == runs[i].key; };
+    if (std::find_if(runs.begin(), runs.begin() + i, first) != runs.begin() + i) continue;
+    outline_group(runs, runs[i].key, runs[i].handle, x, y, paths);
   }
+  scene::Path path;
+  for (const scene::Path& run_path : paths) path.append(run_path);
   return path;
 }
 

@@ -13,27 +13,7 @@ namespace {
 using testing::Bytes;
 using testing::CmapRecord;
 
-Bytes format2() {
-  // Single bytes 0x20..0x7F through sub-header 0 ('A' -> 7); high byte 0x81 leads into
-  // sub-header 1, which covers low bytes 0x40..0x41 with a delta of 5 (0x8140 -> 10 + 5).
-  Bytes t(6 + 512 + 16);
-  testing::put_u16(t, 0, 2);
-  testing::put_u16(t, 6 + 2 * 0x81, 8);
-  std::size_t headers = 6 + 512;
-  std::size_t array0 = headers + 16;
-  std::size_t array1 = array0 + 2 * 0x60;
-  testing::put_u16(t, headers + 0, 0x20);
-  testing::put_u16(t, headers + 2, 0x60);
-  testing::put_u16(t, headers + 6, static_cast<std::uint16_t>(array0 - (headers + 6)));
-  testing::put_u16(t, headers + 8, 0x40);
-  testing::put_u16(t, headers + 10, 2);
-  testing::put_u16(t, headers + 12, 5);
-  testing::put_u16(t, headers + 14, static_cast<std::uint16_t>(array1 - (headers + 14)));
-  t.resize(array1 + 4);
-  testing::put_u16(t, array0 + 2 * (0x41 - 0x20), 7);
-  testing::put_u16(t, array1, 10);
-  return t;
-}
+const Bytes format2 = testing::format2_sample();
 
 std::optional<Subtable> only_subtable(const Bytes& subtable, Bytes& storage) {
   storage = testing::cmap_table({{0, 3, subtable}});
@@ -50,11 +30,11 @@ TEST(Cmap, LooksCodePointsUpByEachFormatsRules) {
       {"format 0", testing::format0({{'A', 5}}), 'A', 5},
       {"format 0 unmapped", testing::format0({{'A', 5}}), 'B', std::nullopt},
       {"format 0 beyond a byte", testing::format0({{'A', 5}}), 0x141, std::nullopt},
-      {"format 2 single byte", format2(), 'A', 7},
-      {"format 2 two bytes with delta", format2(), 0x8140, 15},
-      {"format 2 zero entry", format2(), 0x8141, std::nullopt},
-      {"format 2 lead byte alone", format2(), 0x81, std::nullopt},
-      {"format 2 high byte without sub-header", format2(), 0x8240, std::nullopt},
+      {"format 2 single byte", format2, 'A', 7},
+      {"format 2 two bytes with delta", format2, 0x8140, 15},
+      {"format 2 zero entry", format2, 0x8141, std::nullopt},
+      {"format 2 lead byte alone", format2, 0x81, std::nullopt},
+      {"format 2 high byte without sub-header", format2, 0x8240, std::nullopt},
       {"format 4", testing::format4({{'A', 3}, {'Z', 4}}), 'Z', 4},
       {"format 4 between segments", testing::format4({{'A', 3}, {'Z', 4}}), 'B', std::nullopt},
       {"format 4 beyond the BMP", testing::format4({{'A', 3}}), 0x10041, std::nullopt},

@@ -90,6 +90,26 @@ void put_u32(Bytes& bytes, std::size_t at, std::uint32_t value) {
   put_u16(bytes, at + 2, static_cast<std::uint16_t>(value));
 }
 
+Bytes format2_sample() {
+  Bytes t(6 + 512 + 16);
+  put_u16(t, 0, 2);
+  put_u16(t, 6 + 2 * 0x81, 8);
+  std::size_t headers = 6 + 512;
+  std::size_t array0 = headers + 16;
+  std::size_t array1 = array0 + 2 * 0x60;
+  put_u16(t, headers + 0, 0x20);
+  put_u16(t, headers + 2, 0x60);
+  put_u16(t, headers + 6, static_cast<std::uint16_t>(array0 - (headers + 6)));
+  put_u16(t, headers + 8, 0x40);
+  put_u16(t, headers + 10, 2);
+  put_u16(t, headers + 12, 5);
+  put_u16(t, headers + 14, static_cast<std::uint16_t>(array1 - (headers + 14)));
+  t.resize(array1 + 4);
+  put_u16(t, array0 + 2 * (0x41 - 0x20), 7);
+  put_u16(t, array1, 10);
+  return t;
+}
+
 Bytes format0(const std::vector<std::pair<char32_t, std::uint16_t>>& map) {
   Bytes t;
   add_u16(t, 0), add_u16(t, 6 + 256), add_u16(t, 0);

@@ -24,6 +24,9 @@ struct CmapRecord {
 };
 
 // Subtables; each maps (code point, glyph) pairs.
+// Single bytes 0x20..0x7F through sub-header 0 ('A' -> 7); high byte 0x81 leads into
+// sub-header 1, which covers low bytes 0x40..0x41 with a delta of 5 (0x8140 -> 10 + 5).
+Bytes format2_sample();
 Bytes format0(const std::vector<std::pair<char32_t, std::uint16_t>>& map);
 Bytes format4(const std::vector<std::pair<char32_t, std::uint16_t>>& map);
 Bytes format6(std::uint16_t first, const std::vector<std::uint16_t>& glyphs);
