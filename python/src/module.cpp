@@ -4,6 +4,7 @@
 #include "errors.h"
 #include "figure_object.h"
 #include "functions.h"
+#include "model/mark_checks.h"
 #include "theme_object.h"
 
 namespace {
@@ -11,13 +12,12 @@ namespace {
 using namespace lodra::python;
 
 constexpr const char* kVersion = "0.2.0";
-constexpr long kMaxBins = 10000;
 
 int add_version(PyObject* module) {
   return PyModule_AddStringConstant(module, "__version__", kVersion);
 }
 
-int add_max_bins(PyObject* module) { return PyModule_AddIntConstant(module, "MAX_BINS", kMaxBins); }
+int add_max_bins(PyObject* module) { return PyModule_AddIntConstant(module, "MAX_BINS", lodra::kMaxBins); }
 
 int add_theme(PyObject* module) {
   PyObject* type = theme_type();
