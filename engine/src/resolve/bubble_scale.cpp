@@ -15,8 +15,9 @@ bool positive_finite(double v) { return v > 0.0 && std::isfinite(v); }
 
 // m × 10^e read from the text "{m}e{e}".
 double from_text(int mantissa, int exponent) {
-  char text[16];
-  char* end = std::to_chars(text, text + sizeof text, mantissa).ptr;
+  char text[32];
+  // Room is left after the mantissa for the letter and any exponent.
+  char* end = std::to_chars(text, text + 12, mantissa).ptr;
   *end++ = 'e';
   end = std::to_chars(end, text + sizeof text, exponent).ptr;
   double value = 0.0;
