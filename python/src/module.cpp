@@ -2,6 +2,7 @@
 #include <Python.h>
 
 #include "errors.h"
+#include "figure_object.h"
 #include "functions.h"
 #include "theme_object.h"
 
@@ -23,6 +24,11 @@ int add_theme(PyObject* module) {
   return type ? PyModule_AddType(module, reinterpret_cast<PyTypeObject*>(type)) : -1;
 }
 
+int add_figure(PyObject* module) {
+  PyObject* type = figure_type();
+  return type ? PyModule_AddType(module, reinterpret_cast<PyTypeObject*>(type)) : -1;
+}
+
 int add_functions(PyObject* module) { return PyModule_AddFunctions(module, module_functions()); }
 
 // The exported names are added in this order; the first failure aborts initialisation.
@@ -30,7 +36,7 @@ constexpr int (*kExports[])(PyObject* module) = {
     add_version,
     add_max_bins,
     add_theme,
-    // The Figure class is exported here, between Theme and the functions.
+    add_figure,
     add_functions,
 };
 

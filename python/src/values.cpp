@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "errors.h"
+#include "model/shared_data.h"
 
 namespace lodra::python {
 
@@ -40,9 +41,21 @@ double FloatBuffer::operator[](std::size_t i) const {
   return value;
 }
 
+std::optional<std::span<const double>> FloatBuffer::contiguous() const {
+  const void* data = buffer_.view().buf;
+  if (stride_ != kFloat64Size || reinterpret_cast<std::uintptr_t>(data) % alignof(double) != 0) {
+    return std::nullopt;
+  }
+  return std::span<const double>(static_cast<const double*>(data), size_);
+}
+
 std::vector<double> FloatBuffer::copy() const {
-  std::vector<double> values(size_);
-  for (std::size_t i = 0; i < size_; ++i) values[i] = (*this)[i];
+  std::vector<double> values = reserve_floats(size_);
+  if (auto block = contiguous()) {
+    values.insert(values.end(), block->begin(), block->end());
+    return values;
+  }
+  for (std::size_t i = 0; i < size_; ++i) values.push_back((*this)[i]);
   return values;
 }
 

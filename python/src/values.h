@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ class FloatBuffer {
   explicit FloatBuffer(BufferView buffer);
   std::size_t size() const { return size_; }
   double operator[](std::size_t i) const;
+  // The values in place, when they are contiguous and aligned.
+  std::optional<std::span<const double>> contiguous() const;
   std::vector<double> copy() const;
 
  private:

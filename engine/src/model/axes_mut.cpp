@@ -69,14 +69,14 @@ Status AxesMut::step_shared(AxisData x, SharedFloats y, Step position, LineStyle
 
 Status AxesMut::bubbles_shared(SharedFloats x, SharedFloats y, SharedFloats sizes,
                                std::string label, ColorSpec color, Marker marker) {
-  LODRA_TRY(check_bubbles("Axes.bubbles()", axes().x_scale, axes().y_scale, *x, *y, *sizes));
+  LODRA_TRY(check_bubbles("Axes.bubbles()", axes().x_scale, axes().y_scale, x, y, sizes));
   return append(BubblesMark{std::move(x), std::move(y), std::move(sizes), std::move(label), color,
                             marker});
 }
 
 Status AxesMut::band_shared(SharedFloats x, SharedFloats low, SharedFloats high,
                             FilledStyle style) {
-  LODRA_TRY(check_band("Axes.band()", axes().x_scale, axes().y_scale, *x, *low, *high));
+  LODRA_TRY(check_band("Axes.band()", axes().x_scale, axes().y_scale, x, low, high));
   return append(BandMark{std::move(x), std::move(low), std::move(high), std::move(style)});
 }
 
@@ -147,8 +147,8 @@ Status AxesMut::grouped_violin(SharedNames categories, std::vector<Distribution>
 Status AxesMut::y_error_bars_shared(AxisData x, SharedFloats low, SharedFloats high,
                                     std::string label, ColorSpec color, SizeSpec width,
                                     bool caps) {
-  LODRA_TRY(check_y_error_bars("Axes.y_error_bars()", axes().x_scale, axes().y_scale, x, *low,
-                               *high));
+  LODRA_TRY(check_y_error_bars("Axes.y_error_bars()", axes().x_scale, axes().y_scale, x, low,
+                               high));
   return append(ErrorBarsMark{ErrorBarDirection::AlongY, std::move(x), std::move(low),
                               std::move(high), std::move(label), color, width, caps});
 }
@@ -156,8 +156,8 @@ Status AxesMut::y_error_bars_shared(AxisData x, SharedFloats low, SharedFloats h
 Status AxesMut::x_error_bars_shared(SharedFloats y, SharedFloats low, SharedFloats high,
                                     std::string label, ColorSpec color, SizeSpec width,
                                     bool caps) {
-  LODRA_TRY(check_x_error_bars("Axes.x_error_bars()", axes().x_scale, axes().y_scale, *y, *low,
-                               *high));
+  LODRA_TRY(check_x_error_bars("Axes.x_error_bars()", axes().x_scale, axes().y_scale, y, low,
+                               high));
   return append(ErrorBarsMark{ErrorBarDirection::AlongX, AxisData{std::move(y)}, std::move(low),
                               std::move(high), std::move(label), color, width, caps});
 }

@@ -16,10 +16,10 @@ std::string count_mismatch(std::string_view first, std::size_t first_count,
 
 // Low and high must each have as many values as the positions they belong to.
 Status check_limit_lengths(std::string_view context, std::string_view positions_name,
-                           std::size_t positions_count, std::span<const double> low,
-                           std::span<const double> high) {
-  const std::pair<std::string_view, std::size_t> limits[] = {{"low", low.size()},
-                                                              {"high", high.size()}};
+                           std::size_t positions_count, const SharedFloats& low,
+                           const SharedFloats& high) {
+  const std::pair<std::string_view, std::size_t> limits[] = {{"low", low->size()},
+                                                              {"high", high->size()}};
   for (auto [name, count] : limits) {
     if (count == positions_count) continue;
     return fail(ErrorKind::Data, context, "", "",
@@ -70,10 +70,10 @@ StackSums stack_sums(std::span<const Series> series, std::size_t index) {
 }  // namespace
 
 Status check_xy_series(std::string_view context, const Scale& x_scale, const Scale& y_scale,
-                       const AxisData& x, std::span<const double> y, std::string_view hint) {
-  if (x.size() != y.size()) {
+                       const AxisData& x, const SharedFloats& y, std::string_view hint) {
+  if (x.size() != y->size()) {
     return fail(ErrorKind::Data, context, "", "",
-                cat(count_mismatch("x", x.size(), "y", y.size()),
+                cat(count_mismatch("x", x.size(), "y", y->size()),
                     "x and y must have the same length."));
   }
   LODRA_TRY(check_x_data(context, x_scale, x, hint));
@@ -81,35 +81,33 @@ Status check_xy_series(std::string_view context, const Scale& x_scale, const Sca
 }
 
 Status check_band(std::string_view context, const Scale& x_scale, const Scale& y_scale,
-                  std::span<const double> x, std::span<const double> low,
-                  std::span<const double> high) {
+                  const SharedFloats& x, const SharedFloats& low, const SharedFloats& high) {
   if (x_scale.is_category()) return numeric_x_only(context, "bands along x");
-  LODRA_TRY(check_limit_lengths(context, "x", x.size(), low, high));
+  LODRA_TRY(check_limit_lengths(context, "x", x->size(), low, high));
   constexpr std::string_view hint = "use NaN to leave a gap in the band.";
   LODRA_TRY(check_numbers(context, "x", "x", x, x_scale.is_log(), hint));
   LODRA_TRY(check_numbers(context, "low", "low", low, y_scale.is_log(), hint));
   LODRA_TRY(check_numbers(context, "high", "high", high, y_scale.is_log(), hint));
-  LODRA_TRY(check_sorted(context, x, "band"));
-  return check_interval_order(context, low, high);
+  LODRA_TRY(check_sorted(context, *x, "band"));
+  return check_interval_order(context, *low, *high);
 }
 
 Status check_bubbles(std::string_view context, const Scale& x_scale, const Scale& y_scale,
-                     std::span<const double> x, std::span<const double> y,
-                     std::span<const double> sizes) {
+                     const SharedFloats& x, const SharedFloats& y, const SharedFloats& sizes) {
   if (x_scale.is_category()) return numeric_x_only(context, "bubbles");
-  const std::pair<std::string_view, std::size_t> others[] = {{"y", y.size()},
-                                                              {"sizes", sizes.size()}};
+  const std::pair<std::string_view, std::size_t> others[] = {{"y", y->size()},
+                                                              {"sizes", sizes->size()}};
   for (auto [name, count] : others) {
-    if (count == x.size()) continue;
+    if (count == x->size()) continue;
     return fail(ErrorKind::Data, context, "", "",
-                cat(count_mismatch("x", x.size(), name, count), "x and ", name,
+                cat(count_mismatch("x", x->size(), name, count), "x and ", name,
                     " must have the same length."));
   }
   constexpr std::string_view hint = "use NaN to leave a point out.";
   LODRA_TRY(check_numbers(context, "x", "x", x, x_scale.is_log(), hint));
   LODRA_TRY(check_numbers(context, "y", "y", y, y_scale.is_log(), hint));
-  for (std::size_t i = 0; i < sizes.size(); ++i) {
-    double s = sizes[i];
+  for (std::size_t i = 0; i < sizes->size(); ++i) {
+    double s = (*sizes)[i];
     if (s >= 0.0 && s <= kMaxMagnitude) continue;
     std::string shown = cat("sizes[", i, "] is ", display_number(s));
     if (!(s >= 0.0) || std::isinf(s)) {
@@ -123,10 +121,10 @@ Status check_bubbles(std::string_view context, const Scale& x_scale, const Scale
 }
 
 Status check_bar(std::string_view context, const Scale& x_scale, const Scale& y_scale,
-                 std::span<const std::string> categories, std::span<const double> heights) {
-  if (categories.size() != heights.size()) {
+                 std::span<const std::string> categories, const SharedFloats& heights) {
+  if (categories.size() != heights->size()) {
     return fail(ErrorKind::Data, context, "", "",
-                cat(count_mismatch("categories", categories.size(), "heights", heights.size()),
+                cat(count_mismatch("categories", categories.size(), "heights", heights->size()),
                     "categories and heights must have the same length."));
   }
   LODRA_TRY(check_categories(context, x_scale, categories,
@@ -153,7 +151,7 @@ Status check_bar_group(std::string_view context, bool stacked, const Scale& x_sc
                              "combine repeated categories and sum their heights within each "
                              "series."));
   for (std::size_t j = 0; j < series.size(); ++j) {
-    LODRA_TRY(check_numbers(context, cat("series[", j, "].values"), "series", *series[j].values,
+    LODRA_TRY(check_numbers(context, cat("series[", j, "].values"), "series", series[j].values,
                             y_scale.is_log(), "use NaN to omit that height."));
   }
   if (!stacked) return {};
@@ -170,7 +168,7 @@ Status check_bar_group(std::string_view context, bool stacked, const Scale& x_sc
 }
 
 Status check_stacked_area(std::string_view context, const Scale& x_scale, const Scale& y_scale,
-                          std::span<const double> x, std::span<const Series> series) {
+                          const SharedFloats& x, std::span<const Series> series) {
   if (x_scale.is_category()) return numeric_x_only(context, "stacked areas");
   if (series.empty()) {
     return fail(ErrorKind::Data, context, "series", "",
@@ -178,9 +176,9 @@ Status check_stacked_area(std::string_view context, const Scale& x_scale, const 
   }
   for (std::size_t i = 0; i < series.size(); ++i) {
     std::size_t count = series[i].values->size();
-    if (count == x.size()) continue;
+    if (count == x->size()) continue;
     return fail(ErrorKind::Data, context, "series", "",
-                cat("series[", i, "].values has ", count, " values; x has ", x.size(), "."));
+                cat("series[", i, "].values has ", count, " values; x has ", x->size(), "."));
   }
   constexpr std::string_view hint = "use NaN to leave a gap in the area.";
   LODRA_TRY(check_numbers(context, "x", "x", x, x_scale.is_log(), hint));
@@ -197,9 +195,9 @@ Status check_stacked_area(std::string_view context, const Scale& x_scale, const 
                 cat(name, "[", negative, "] is ", display_number(values[negative]),
                     "; stacked areas need values of at least 0."));
   }
-  LODRA_TRY(check_sorted(context, x, "stacked_area"));
-  for (std::size_t j = 0; j < x.size(); ++j) {
-    if (std::isnan(x[j])) continue;
+  LODRA_TRY(check_sorted(context, *x, "stacked_area"));
+  for (std::size_t j = 0; j < x->size(); ++j) {
+    if (std::isnan((*x)[j])) continue;
     bool gap = false;
     for (const Series& s : series) gap = gap || std::isnan((*s.values)[j]);
     if (gap) continue;
@@ -213,7 +211,7 @@ Status check_stacked_area(std::string_view context, const Scale& x_scale, const 
 }
 
 Result<std::uint32_t> check_hist(std::string_view context, const Scale& x_scale,
-                                 std::span<const double> values, std::int64_t bins) {
+                                 const SharedFloats& values, std::int64_t bins) {
   if (bins < 1 || bins > kMaxBins) {
     return fail(ErrorKind::Style, context, "bins", bins < 1 ? "use at least one bin." : "",
                 cat("bins is ", bins, "; bins must be between 1 and ", kMaxBins, "."));
@@ -262,22 +260,21 @@ Status check_distributions(std::string_view context, std::string_view noun, cons
 }
 
 Status check_y_error_bars(std::string_view context, const Scale& x_scale, const Scale& y_scale,
-                          const AxisData& x, std::span<const double> low,
-                          std::span<const double> high) {
+                          const AxisData& x, const SharedFloats& low, const SharedFloats& high) {
   LODRA_TRY(check_limit_lengths(context, "x", x.size(), low, high));
   LODRA_TRY(check_x_data(context, x_scale, x, "use NaN to skip a bar."));
   return check_intervals(context, y_scale, low, high);
 }
 
 Status check_x_error_bars(std::string_view context, const Scale& x_scale, const Scale& y_scale,
-                          std::span<const double> y, std::span<const double> low,
-                          std::span<const double> high) {
+                          const SharedFloats& y, const SharedFloats& low,
+                          const SharedFloats& high) {
   if (x_scale.is_category()) {
     return fail(ErrorKind::Usage, context, "",
                 "x_error_bars needs a numeric x axis; use y_error_bars on a category.",
                 "this is a category axis; error bars along x apply to linear and log axes only.");
   }
-  LODRA_TRY(check_limit_lengths(context, "y", y.size(), low, high));
+  LODRA_TRY(check_limit_lengths(context, "y", y->size(), low, high));
   LODRA_TRY(check_numbers(context, "y", "y", y, y_scale.is_log(), "use NaN to skip a bar."));
   return check_intervals(context, x_scale, low, high);
 }

@@ -7,7 +7,7 @@ namespace lodra {
 Result<XySeries> XySeries::make(std::string_view context, const Scale& x_scale,
                                 const Scale& y_scale, AxisData x, SharedFloats y,
                                 std::string_view hint) {
-  LODRA_TRY(check_xy_series(context, x_scale, y_scale, x, *y, hint));
+  LODRA_TRY(check_xy_series(context, x_scale, y_scale, x, y, hint));
   return XySeries{std::move(x), std::move(y)};
 }
 
@@ -37,7 +37,7 @@ Result<BoxMark> BoxMark::make(std::string_view context, const Scale& x_scale,
 Result<BarMark> BarMark::make(std::string_view context, const Scale& x_scale,
                               const Scale& y_scale, SharedNames categories, SharedFloats heights,
                               FilledStyle style) {
-  LODRA_TRY(check_bar(context, x_scale, y_scale, *categories, *heights));
+  LODRA_TRY(check_bar(context, x_scale, y_scale, *categories, heights));
   return BarMark{std::move(categories), std::move(heights), std::move(style)};
 }
 
@@ -51,13 +51,13 @@ Result<BarGroupMark> BarGroupMark::make(std::string_view context, bool stacked,
 Result<StackedAreaMark> StackedAreaMark::make(std::string_view context, const Scale& x_scale,
                                               const Scale& y_scale, SharedFloats x,
                                               std::vector<Series> series) {
-  LODRA_TRY(check_stacked_area(context, x_scale, y_scale, *x, series));
+  LODRA_TRY(check_stacked_area(context, x_scale, y_scale, x, series));
   return StackedAreaMark{std::move(x), std::move(series)};
 }
 
 Result<HistMark> HistMark::make(std::string_view context, const Scale& x_scale,
                                 SharedFloats values, std::int64_t bins, FilledStyle style) {
-  LODRA_TRY_ASSIGN(std::uint32_t count, check_hist(context, x_scale, *values, bins));
+  LODRA_TRY_ASSIGN(std::uint32_t count, check_hist(context, x_scale, values, bins));
   return HistMark{std::move(values), count, std::move(style)};
 }
 

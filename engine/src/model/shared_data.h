@@ -9,14 +9,50 @@
 #include <variant>
 #include <vector>
 
+#include "model/range_scan.h"
+
 namespace lodra {
 
-using SharedFloats = std::shared_ptr<const std::vector<double>>;
+// A shared list of floats with the extent of its values, found when the list was filled so
+// that checking a long list against a range rarely needs another pass over it.
+class SharedFloats {
+ public:
+  SharedFloats() = default;
+
+  const std::vector<double>& operator*() const { return data_->values; }
+  const std::vector<double>* operator->() const { return &data_->values; }
+  const std::vector<double>* get() const { return data_ ? &data_->values : nullptr; }
+  long use_count() const { return data_.use_count(); }
+  const Extent& extent() const { return data_->extent; }
+
+  // The same list, not merely equal values.
+  friend bool operator==(const SharedFloats&, const SharedFloats&) = default;
+
+ private:
+  struct Data {
+    std::vector<double> values;
+    Extent extent;
+  };
+  explicit SharedFloats(std::vector<double> values, Extent extent)
+      : data_(std::make_shared<const Data>(Data{std::move(values), extent})) {}
+
+  friend SharedFloats share_floats(std::vector<double> values);
+  friend SharedFloats copy_floats(std::span<const double> source);
+
+  std::shared_ptr<const Data> data_;
+};
+
+// The list takes the values over, with one pass to find their extent.
+SharedFloats share_floats(std::vector<double> values);
+// A copy of `source`, made in pieces small enough to find the extent while each is in cache.
+SharedFloats copy_floats(std::span<const double> source);
+
+// An empty list with room for `count` values, to be filled once. Long lists ask the system for
+// huge pages, which makes the first writes to them several times cheaper.
+std::vector<double> reserve_floats(std::size_t count);
+
 using SharedNames = std::shared_ptr<const std::vector<std::string>>;
 
-inline SharedFloats share_floats(std::vector<double> values) {
-  return std::make_shared<const std::vector<double>>(std::move(values));
-}
 inline SharedNames share_names(std::vector<std::string> names) {
   return std::make_shared<const std::vector<std::string>>(std::move(names));
 }
@@ -27,10 +63,7 @@ struct AxisData {
 
   bool holds_names() const { return std::holds_alternative<SharedNames>(values); }
   // Null when the data holds names.
-  const std::vector<double>* numbers() const {
-    auto* floats = std::get_if<SharedFloats>(&values);
-    return floats ? floats->get() : nullptr;
-  }
+  const SharedFloats* numbers() const { return std::get_if<SharedFloats>(&values); }
   std::size_t size() const {
     return std::visit([](const auto& list) { return list->size(); }, values);
   }

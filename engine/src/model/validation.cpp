@@ -6,6 +6,8 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "model/range_scan.h"
+
 namespace lodra {
 
 namespace {
@@ -40,15 +42,16 @@ std::unexpected<Error> number_fault(std::string_view context, std::string_view n
 
 Status check_numbers(std::string_view context, std::string_view name, std::string_view parameter,
                      std::span<const double> values, bool log, std::string_view hint) {
-  const double least = log ? kMinLogValue : -kMaxMagnitude;
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    double v = values[i];
-    // One test for the common case; NaN fails it and is skipped below.
-    if (v >= least && v <= kMaxMagnitude) continue;
-    if (std::isnan(v)) continue;
-    return number_fault(context, name, parameter, i, v, log, hint);
-  }
-  return {};
+  // NaN is neither below nor above the range, so only refused values stop the scan.
+  std::size_t at = first_outside(values, log ? kMinLogValue : -kMaxMagnitude, kMaxMagnitude);
+  if (at == values.size()) return {};
+  return number_fault(context, name, parameter, at, values[at], log, hint);
+}
+
+Status check_numbers(std::string_view context, std::string_view name, std::string_view parameter,
+                     const SharedFloats& values, bool log, std::string_view hint) {
+  if (values.extent().within(log ? kMinLogValue : -kMaxMagnitude, kMaxMagnitude)) return {};
+  return check_numbers(context, name, parameter, *values, log, hint);
 }
 
 Status check_x_data(std::string_view context, const Scale& x_scale, const AxisData& x,
@@ -102,7 +105,7 @@ Status check_sorted(std::string_view context, std::span<const double> x,
 
 Status check_step_order(std::string_view context, const AxisData& x) {
   if (x.holds_names()) return {};
-  return check_sorted(context, *x.numbers(), "step");
+  return check_sorted(context, **x.numbers(), "step");
 }
 
 Status check_reference_value(std::string_view context, std::string_view name,
@@ -149,18 +152,18 @@ Status check_interval_order(std::string_view context, std::span<const double> lo
   return {};
 }
 
-Status check_intervals(std::string_view context, const Scale& scale, std::span<const double> low,
-                       std::span<const double> high) {
+Status check_intervals(std::string_view context, const Scale& scale, const SharedFloats& low,
+                       const SharedFloats& high) {
   constexpr std::string_view hint = "use NaN to skip a bar.";
   LODRA_TRY(check_numbers(context, "low", "low", low, scale.is_log(), hint));
   LODRA_TRY(check_numbers(context, "high", "high", high, scale.is_log(), hint));
-  return check_interval_order(context, low, high);
+  return check_interval_order(context, *low, *high);
 }
 
 Status check_group_values(std::string_view context, std::string_view name,
                           std::string_view parameter, bool log, const SampleGroups& groups) {
   for (std::size_t i = 0; i < groups.size(); ++i) {
-    LODRA_TRY(check_numbers(context, element(name, i), parameter, *groups[i], log,
+    LODRA_TRY(check_numbers(context, element(name, i), parameter, groups[i], log,
                             "use NaN to leave a sample out."));
   }
   return {};

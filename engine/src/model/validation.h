@@ -26,6 +26,9 @@ inline constexpr std::string_view kNeedsCategoryXHint =
 // are refused. `name` is how the list is shown ("x", "series[2].values").
 Status check_numbers(std::string_view context, std::string_view name, std::string_view parameter,
                      std::span<const double> values, bool log, std::string_view hint);
+// The same check, which passes on the list's extent alone when it can.
+Status check_numbers(std::string_view context, std::string_view name, std::string_view parameter,
+                     const SharedFloats& values, bool log, std::string_view hint);
 
 // Names on a category x axis, numbers (checked by check_numbers) on the others.
 Status check_x_data(std::string_view context, const Scale& x_scale, const AxisData& x,
@@ -54,8 +57,8 @@ Status check_interval_order(std::string_view context, std::span<const double> lo
                             std::span<const double> high);
 
 // The limits of error bars: numbers on the axis the bars run along, then their order.
-Status check_intervals(std::string_view context, const Scale& scale, std::span<const double> low,
-                       std::span<const double> high);
+Status check_intervals(std::string_view context, const Scale& scale, const SharedFloats& low,
+                       const SharedFloats& high);
 
 // The samples of each group, shown as "{name}[{group}]".
 Status check_group_values(std::string_view context, std::string_view name,

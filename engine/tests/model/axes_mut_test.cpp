@@ -109,6 +109,20 @@ TEST(AxesMut, NumericXSettingsAreRefusedOnACategoryAxis) {
   EXPECT_TRUE(axes.yticks({0, 1}));
 }
 
+TEST(AxesMut, LimitsAreCheckedAgainstTheAxisScale) {
+  Figure figure = one_axes(Scale::log({2}), Scale::log({10}));
+  AxesMut axes = *figure.axes_at_mut(0, 0);
+  expect_error(axes.ylim(0, 10),
+               {ErrorKind::Style, "Axes.ylim()", "low",
+                "use a linear axis if either limit is not positive.",
+                "the lower limit is 0; a log scale needs a positive lower limit."});
+  ASSERT_TRUE(axes.xlim(1e-300, 1e300));
+  const ContinuousScale& limits = *figure.axes()[0].x_settings->limits;
+  EXPECT_EQ(limits.kind, ContinuousKind::Log);
+  EXPECT_EQ(limits.base, 2);
+  EXPECT_EQ(limits.low, 1e-300);
+}
+
 TEST(AxesMut, LabelledTicksTakeOnlyThePlainAutomaticFormat) {
   Figure figure = one_axes(Scale::linear());
   AxesMut axes = *figure.axes_at_mut(0, 0);

@@ -46,11 +46,11 @@ void run(const std::vector<Case>& cases) {
   }
 }
 
-std::vector<double> v(std::initializer_list<double> values) { return values; }
+SharedFloats v(std::initializer_list<double> values) { return floats(values); }
 
 TEST(MarkChecks, XySeries) {
   const char* hint = "use NaN to leave a gap in the line.";
-  auto xy = [hint](Scale x_scale, AxisData x, std::vector<double> y, Scale y_scale = kLinear) {
+  auto xy = [hint](Scale x_scale, AxisData x, SharedFloats y, Scale y_scale = kLinear) {
     return [=] { return check_xy_series("Axes.line()", x_scale, y_scale, x, y, hint); };
   };
   run({
@@ -75,7 +75,10 @@ TEST(MarkChecks, Band) {
   const char* hint = "use NaN to leave a gap in the band.";
   auto band = [c](Scale x_scale, std::vector<double> x, std::vector<double> low,
                   std::vector<double> high, Scale y_scale = kLinear) {
-    return [=] { return check_band(c, x_scale, y_scale, x, low, high); };
+    return [=] {
+      return check_band(c, x_scale, y_scale, share_floats(x), share_floats(low),
+                        share_floats(high));
+    };
   };
   run({
       {"category axis", band(kCategory, {}, {1}, {}),
@@ -105,7 +108,10 @@ TEST(MarkChecks, Bubbles) {
   const char* c = "Axes.bubbles()";
   auto bubbles = [c](Scale x_scale, std::vector<double> x, std::vector<double> y,
                      std::vector<double> sizes) {
-    return [=] { return check_bubbles(c, x_scale, kLinear, x, y, sizes); };
+    return [=] {
+      return check_bubbles(c, x_scale, kLinear, share_floats(x), share_floats(y),
+                           share_floats(sizes));
+    };
   };
   const char* size_hint = "use 0 for a point to leave out.";
   run({
@@ -192,7 +198,7 @@ TEST(MarkChecks, StackedArea) {
   const char* c = "Axes.stacked_area()";
   const char* gap = "use NaN to leave a gap in the area.";
   auto area = [c](Scale x_scale, std::vector<double> x, std::vector<Series> s) {
-    return [=] { return check_stacked_area(c, x_scale, kLinear, x, s); };
+    return [=] { return check_stacked_area(c, x_scale, kLinear, share_floats(x), s); };
   };
   run({
       {"category axis", area(kCategory, {}, {}),
@@ -227,7 +233,7 @@ TEST(MarkChecks, StackedArea) {
 TEST(MarkChecks, Hist) {
   const char* c = "Axes.hist()";
   const char* hint = "pass x=Scale.linear() to Figure.add_axes().";
-  std::vector<double> values{1, kNaN};
+  SharedFloats values = floats({1, kNaN});
   struct BinsCase {
     std::int64_t bins;
     const char* hint;

@@ -43,6 +43,13 @@ TEST(CheckNumbers, ReportsTheFirstRefusedValue) {
       {{-2}, true, positive, "y[0] is -2 on a log axis; values must be positive."},
       {{1e-301}, true, rescale, "y[0] is 1e-301 on a log axis; values must be at least 1e-300."},
   };
+  // Long lists are scanned in blocks: a fault deep inside one is still found at its index.
+  std::vector<double> long_list(2000, 1.0);
+  long_list[1500] = kInf;
+  long_list[1999] = 0;
+  long_list[100] = kNaN;
+  expect_error(check_numbers(kContext, "y", "y", long_list, true, kGapHint),
+               {ErrorKind::Data, kContext, "y", kGapHint, "y[1500] is inf; values must be finite."});
   for (const auto& c : cases) {
     Status status = check_numbers(kContext, "y", "y", c.values, c.log, kGapHint);
     if (*c.problem == '\0') {
@@ -137,8 +144,8 @@ TEST(CheckIntervals, ChecksValuesThenOrder) {
   std::vector<double> nan_low{kNaN, 1}, nan_high{0, kNaN};
   EXPECT_TRUE(check_interval_order(context, nan_low, nan_high));
   // Values come first: the infinite high is reported before the swapped pair.
-  std::vector<double> inf_high{1, kInf};
-  expect_error(check_intervals(context, Scale::linear(), low, inf_high),
+  expect_error(check_intervals(context, Scale::linear(), share_floats(low),
+                               testing::floats({1, kInf})),
                {ErrorKind::Data, context, "high", "use NaN to skip a bar.",
                 "high[1] is inf; values must be finite."});
 }
