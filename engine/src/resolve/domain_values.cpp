@@ -5,18 +5,24 @@
 
 namespace lodra::resolve {
 
-void DomainValues::add_all(std::vector<double> values) {
-  if (computed_.empty()) {
-    computed_ = std::move(values);
+void DomainValues::add(const SharedFloats& list) {
+  const Extent& known = list.extent();
+  if (known.lowest > known.highest) return;  // nothing but NaN
+  // The stored extent skips only NaN: with an infinity in the list, the finite values are
+  // found by a scan.
+  if (std::isfinite(known.lowest) && std::isfinite(known.highest)) {
+    range_ = combined(range_, DataRange{known.lowest, known.highest});
   } else {
-    computed_.insert(computed_.end(), values.begin(), values.end());
+    add(std::span<const double>(*list));
   }
 }
 
-std::optional<DataRange> DomainValues::extent() const {
-  std::optional<DataRange> out = resolve::extent(computed_);
-  for (std::span<const double> list : lists_) out = combined(out, resolve::extent(list));
-  return out;
+void DomainValues::add(std::span<const double> values) {
+  range_ = combined(range_, resolve::extent(values));
+}
+
+void DomainValues::add(double value) {
+  if (std::isfinite(value)) range_ = combined(range_, DataRange{value, value});
 }
 
 std::optional<DataRange> combined(std::optional<DataRange> a, std::optional<DataRange> b) {

@@ -1,28 +1,27 @@
-// The numbers a mark contributes to the extent of one axis: views of its stored data lists
-// and a few computed values (stack ends, statistics, bin edges).
+// The numbers a mark contributes to the extent of one axis: its stored data lists, whose
+// extents are known once they are filled, and a few computed values (stack ends, statistics,
+// bin edges). Only the finite values count; they are folded into one range as they come.
 #pragma once
 
 #include <optional>
 #include <span>
-#include <vector>
 
+#include "model/shared_data.h"
 #include "scale/continuous_scale.h"
 
 namespace lodra::resolve {
 
 class DomainValues {
  public:
-  // A view of a list that outlives these values.
-  void add(std::span<const double> list) { lists_.push_back(list); }
-  void add(double value) { computed_.push_back(value); }
-  void add_all(std::vector<double> values);
+  void add(const SharedFloats& list);
+  void add(std::span<const double> values);
+  void add(double value);
 
   // The smallest and largest finite value; none without a finite value.
-  std::optional<DataRange> extent() const;
+  const std::optional<DataRange>& extent() const { return range_; }
 
  private:
-  std::vector<std::span<const double>> lists_;
-  std::vector<double> computed_;
+  std::optional<DataRange> range_;
 };
 
 // The smallest range holding both; either may be absent.

@@ -17,7 +17,7 @@ struct Overloaded : F... {
 
 // Positions on a numeric axis; nothing on a category axis.
 void add_numbers(DomainValues& values, const AxisData& data) {
-  if (const std::vector<double>* numbers = data.numbers()) values.add(*numbers);
+  if (const SharedFloats* numbers = data.numbers()) values.add(*numbers);
 }
 
 // The marks that draw one x and y series.
@@ -39,9 +39,9 @@ DomainValues ResolvedMark::x_numbers() const {
   std::visit(
       Overloaded{
           [&](const XyKind auto& m) { add_numbers(values, m.data.x); },
-          [&](const Bubbles& m) { values.add(*m.x); },
-          [&](const StackedArea& m) { values.add(*m.x); },
-          [&](const Band& m) { values.add(*m.x); },
+          [&](const Bubbles& m) { values.add(m.x); },
+          [&](const StackedArea& m) { values.add(m.x); },
+          [&](const Band& m) { values.add(m.x); },
           [&](const Hist& m) {
             if (!m.histogram) return;
             values.add(m.histogram->low);
@@ -58,8 +58,8 @@ DomainValues ResolvedMark::x_numbers() const {
             if (m.orientation == ErrorBarDirection::AlongY) {
               add_numbers(values, m.positions);
             } else {
-              values.add(*m.low);
-              values.add(*m.high);
+              values.add(m.low);
+              values.add(m.high);
             }
           },
           [](const auto&) {},
@@ -72,14 +72,14 @@ DomainValues ResolvedMark::y_values() const {
   DomainValues values;
   std::visit(
       Overloaded{
-          [&](const XyKind auto& m) { values.add(*m.data.y); },
-          [&](const Bubbles& m) { values.add(*m.y); },
-          [&](const Bar& m) { values.add(*m.heights); },
+          [&](const XyKind auto& m) { values.add(m.data.y); },
+          [&](const Bubbles& m) { values.add(m.y); },
+          [&](const Bar& m) { values.add(m.heights); },
           [&](const GroupedBar& m) {
-            for (const ResolvedSeries& s : m.series) values.add(*s.values);
+            for (const ResolvedSeries& s : m.series) values.add(s.values);
           },
           [&](const StackedBar& m) {
-            values.add_all(m.stacks.ends());
+            values.add(m.stacks.ends());
             bool zero = std::ranges::any_of(m.series, [](const ResolvedSeries& s) {
               return std::ranges::find(*s.values, 0.0) != s.values->end();
             });
@@ -98,8 +98,8 @@ DomainValues ResolvedMark::y_values() const {
             values.add(m.high);
           },
           [&](const Band& m) {
-            values.add(*m.low);
-            values.add(*m.high);
+            values.add(m.low);
+            values.add(m.high);
           },
           [&](const BoxPlot& m) {
             for (const auto& d : m.distributions) {
@@ -122,8 +122,8 @@ DomainValues ResolvedMark::y_values() const {
           },
           [&](const ErrorBars& m) {
             if (m.orientation == ErrorBarDirection::AlongY) {
-              values.add(*m.low);
-              values.add(*m.high);
+              values.add(m.low);
+              values.add(m.high);
             } else {
               add_numbers(values, m.positions);
             }
