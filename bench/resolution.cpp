@@ -108,7 +108,7 @@ void BM_ScanExtents(benchmark::State& state) {
       const auto& line = std::get<LineMark>(axes.marks[0]);
       const auto& hist = std::get<HistMark>(axes.marks[1]);
       for (const std::vector<double>* list :
-           {line.series.x.numbers(), line.series.y.get(), hist.values.get()}) {
+           {line.series.x.numbers()->get(), line.series.y.get(), hist.values.get()}) {
         for (double v : *list) {
           if (!std::isfinite(v)) continue;
           low = std::min(low, v);
