@@ -24,7 +24,7 @@ void for_each_series(const Mark& mark, F&& f) {
       mark);
 }
 
-// Palette entry `index`, wrapped, with the spec's opacity.
+// Palette entry `index`, wrapped, with the requested opacity.
 Rgba palette_color(const Theme& theme, std::size_t index, Alpha alpha) {
   constexpr Rgba kNoPalette{0x1A, 0x1A, 0x1A, 255};
   Rgba base = theme.palette.empty() ? kNoPalette : theme.palette[index % theme.palette.size()];
