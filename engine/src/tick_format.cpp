@@ -45,10 +45,15 @@ bool operator==(const TickFormat& a, const TickFormat& b) {
 }
 
 Status check_text(std::string_view context, std::string_view parameter, std::string_view text) {
+  return check_text(context, parameter, parameter, text);
+}
+
+Status check_text(std::string_view context, std::string_view parameter, std::string_view name,
+                  std::string_view text) {
   std::size_t length = unicode::count_scalars(text);
   if (length <= kMaxTextCharacters) return {};
   return fail(ErrorKind::Style, context, parameter, "shorten the text; it would not fit the figure.",
-              cat(parameter, " has ", grouped(length), " characters; text must be at most ",
+              cat(name, " has ", grouped(length), " characters; text must be at most ",
                   grouped(kMaxTextCharacters), " characters."));
 }
 

@@ -32,6 +32,9 @@ struct TickFormat {
 
 // The limit of 1000 characters shared by affixes and tick labels.
 Status check_text(std::string_view context, std::string_view parameter, std::string_view text);
+// As above, where the message names one element of the parameter ("labels[3]").
+Status check_text(std::string_view context, std::string_view parameter, std::string_view name,
+                  std::string_view text);
 
 // 1000 -> "1,000".
 std::string grouped(std::uint64_t n);
