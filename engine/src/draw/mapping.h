@@ -6,11 +6,17 @@
 #include <span>
 #include <vector>
 
+#include "model/shared_data.h"
+#include "resolve/axis_resolution.h"
 #include "scale/continuous_scale.h"
 
 namespace lodra::draw::mapping {
 
 std::vector<double> continuous_values(std::span<const double> values,
                                       const ContinuousScale& scale);
+
+// Numbers on a continuous axis, names on a category axis. A name that is not among the
+// categories, and every point of data of the wrong kind for the axis, maps to not-a-number.
+std::vector<double> axis_x(const resolve::ResolvedAxis& axis, const AxisData& x);
 
 }  // namespace lodra::draw::mapping
