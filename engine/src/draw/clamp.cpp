@@ -92,6 +92,8 @@ void clamp_run(const ClipRect& rect, std::span<const double> xs, std::span<const
 Polylines<ClampedPoint> clamp_polyline(const ClipRect& rect, std::span<const double> xs,
                                        std::span<const double> ys) {
   Polylines<ClampedPoint> outlines;
+  // Every point given stays, clamped, unless it repeats its predecessor.
+  outlines.reserve_points(std::min(xs.size(), ys.size()));
   for_each_run(xs, ys, [&](std::span<const double> run_xs, std::span<const double> run_ys) {
     clamp_run(rect, run_xs, run_ys, outlines);
   });

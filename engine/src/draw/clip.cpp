@@ -98,17 +98,20 @@ void clip_run(const ClipRect& rect, std::span<const double> xs, std::span<const 
   for (std::size_t i = 1; i < xs.size(); ++i) {
     const AxisPoint b{xs[i], ys[i]};
     const Outcode code_b = outcode(rect, b);
-    const auto clipped =
-        (code_a & code_b) == 0 ? clip_coded(rect, a, code_a, b, code_b) : std::nullopt;
-    if (!clipped) {
-      pieces.close();
-    } else {
+    if ((code_a | code_b) == 0) {
+      // Wholly inside, as most segments are.
+      if (!pieces.is_open()) pieces.push(a);
+      pieces.push(b);
+    } else if (const auto clipped =
+                   (code_a & code_b) == 0 ? clip_coded(rect, a, code_a, b, code_b) : std::nullopt) {
       if (clipped->start != a || !pieces.is_open()) {
         pieces.close();
         pieces.push(clipped->start);
       }
       pieces.push(clipped->end);
       if (clipped->end != b) pieces.close();
+    } else {
+      pieces.close();
     }
     a = b;
     code_a = code_b;
@@ -130,6 +133,8 @@ std::optional<Segment> clip_segment(const ClipRect& rect, double x0, double y0, 
 Polylines<AxisPoint> clip_polyline(const ClipRect& rect, std::span<const double> xs,
                                    std::span<const double> ys) {
   Polylines<AxisPoint> pieces;
+  // Lines mostly inside keep about one point per point given.
+  pieces.reserve_points(std::min(xs.size(), ys.size()));
   for_each_run(xs, ys, [&](std::span<const double> run_xs, std::span<const double> run_ys) {
     clip_run(rect, run_xs, run_ys, pieces);
   });

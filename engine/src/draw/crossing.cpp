@@ -1,7 +1,10 @@
 #include "draw/crossing.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 #include "draw/exact/dyadic.h"
 #include "draw/exact/expansion.h"
@@ -15,15 +18,27 @@ using exact::expansion::Pair;
 using exact::expansion::two_difference;
 
 // The power of two that brings the largest of the magnitudes into [1, 2); 0 when all are zero.
+// Within [-1074, 1023].
 int scale_exponent(double a, double b, double c) {
   const double largest = std::max({std::fabs(a), std::fabs(b), std::fabs(c)});
   return largest == 0 ? 0 : std::ilogb(largest);
 }
 
-// value × 2^-exponent when that loses nothing.
+// 2^k for k in [-1074, 1023], exactly: multiplying by it rounds once, as scaling does.
+double power_of_two(int k) {
+  if (k < -1022) return std::bit_cast<double>(std::uint64_t{1} << (k + 1074));
+  return std::bit_cast<double>(static_cast<std::uint64_t>(k + 1023) << 52);
+}
+
+// value × 2^-exponent when that loses nothing. Scaling up is always exact here (the result
+// stays below 2); scaling down loses bits only when the result is subnormal.
 std::optional<double> scaled(double value, int exponent) {
-  const double result = std::ldexp(value, -exponent);
-  if (std::ldexp(result, exponent) != value) return std::nullopt;
+  if (exponent < -1022) return value * power_of_two(1022) * power_of_two(-exponent - 1022);
+  const double result = value * power_of_two(-exponent);
+  if (std::fabs(result) < std::numeric_limits<double>::min() &&
+      result * power_of_two(exponent) != value) {
+    return std::nullopt;
+  }
   return result;
 }
 
@@ -47,7 +62,7 @@ std::optional<double> fast_offset(double x0, double y0, double x1, double y1, do
                                                     rise.error, reference.value,
                                                     reference.error, run.value, run.error);
   if (!d.exact) return std::nullopt;
-  return std::ldexp(d.value / run.value, y_exponent);
+  return d.value / run.value * power_of_two(y_exponent);
 }
 
 std::optional<double> exact_offset(double x0, double y0, double x1, double y1, double c,

@@ -21,6 +21,7 @@ class Polylines {
   std::size_t point_count() const { return points_.size(); }
 
   // Building: points go to the open piece, which `close` ends.
+  void reserve_points(std::size_t count) { points_.reserve(count); }
   void push(const Point& point) { points_.push_back(point); }
   bool is_open() const { return points_.size() > closed_points(); }
   // The last point of the open piece; only while one is open.
