@@ -79,7 +79,8 @@ void clamp_run(const ClipRect& rect, std::span<const double> xs, std::span<const
   for (std::size_t i = 1; i < xs.size(); ++i) {
     const AxisPoint b{xs[i], ys[i]};
     if (!rect.contains(a.x, a.y) || !rect.contains(b.x, b.y)) {
-      for (const Break& at : edge_line_breaks(rect, a, b).all()) push_distinct(outlines, at.point);
+      const Breaks breaks = edge_line_breaks(rect, a, b);
+      for (const Break& at : breaks.all()) push_distinct(outlines, at.point);
     }
     push_distinct(outlines, clamped(rect, b));
     a = b;
