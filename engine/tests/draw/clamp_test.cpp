@@ -52,7 +52,8 @@ TEST(ClampPolyline, PressesTheLineOntoTheBoundary) {
 double distance_to_segment(double px, double py, const ClampedPoint& a, const ClampedPoint& b) {
   const double dx = b.x - a.x, dy = b.y - a.y;
   const double length2 = dx * dx + dy * dy;
-  const double t = length2 == 0 ? 0 : std::clamp(((px - a.x) * dx + (py - a.y) * dy) / length2, 0.0, 1.0);
+  if (length2 == 0) return std::hypot(px - a.x, py - a.y);
+  const double t = std::clamp(((px - a.x) * dx + (py - a.y) * dy) / length2, 0.0, 1.0);
   return std::hypot(px - (a.x + t * dx), py - (a.y + t * dy));
 }
 

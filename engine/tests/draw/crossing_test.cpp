@@ -109,8 +109,8 @@ TEST(Crossing, MatchesAnIndependentExactReference) {
     const int y_scale = static_cast<int>(random() % 1990) - 1000;
     auto sx = [&](double v) { return std::ldexp(v, x_scale); };
     auto sy = [&](double v) { return std::ldexp(v, y_scale); };
-    const long double q = std::ldexp(
-        static_cast<long double>(d) / static_cast<long double>(run), testing::kGridExponent + y_scale);
+    const long double q = std::ldexp(static_cast<long double>(d) / static_cast<long double>(run),
+                                     testing::kGridExponent + y_scale);
     const long double expected = sy(r) + q;
     const long double slack = 0x1p-1072L;
 

@@ -85,7 +85,8 @@ TEST(Dyadic, QuotientsAreCloseAndKeepTheirRange) {
     const Int128 n = units(a) * units(b);
     const double q = *Dyadic::div_to_f64(Dyadic::mul(Dyadic::of(a), Dyadic::of(b)), Dyadic::of(c));
     const long double exact = testing::scaled(n, -80) / static_cast<long double>(c);
-    EXPECT_LE(std::fabs(q - exact), 3 * DBL_EPSILON * std::fabs(exact)) << a << " " << b << " " << c;
+    EXPECT_LE(std::fabs(q - exact), 3 * DBL_EPSILON * std::fabs(exact))
+        << a << " " << b << " " << c;
   }
 }
 
