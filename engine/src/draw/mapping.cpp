@@ -41,7 +41,7 @@ std::vector<double> continuous_values(std::span<const double> values,
 
 std::vector<double> axis_x(const resolve::ResolvedAxis& axis, const AxisData& x) {
   if (const auto* scale = std::get_if<ContinuousScale>(&axis.scale)) {
-    if (const auto* numbers = x.numbers()) return continuous_values(*numbers, *scale);
+    if (const auto* numbers = x.numbers()) return continuous_values(**numbers, *scale);
   } else if (x.holds_names()) {
     return category_values(*std::get<SharedNames>(x.values),
                            std::get<resolve::CategoryScale>(axis.scale));
