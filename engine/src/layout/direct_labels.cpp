@@ -32,7 +32,9 @@ std::optional<double> category_middle(const std::string& name, const CategorySca
 std::optional<double> normalized(const AnchorPosition& x, const AxisScale& axis) {
   std::optional<double> position;
   if (const double* v = std::get_if<double>(&x)) {
-    if (const auto* scale = std::get_if<ContinuousScale>(&axis)) position = on_continuous(*v, *scale);
+    if (const auto* scale = std::get_if<ContinuousScale>(&axis)) {
+      position = on_continuous(*v, *scale);
+    }
   } else if (const auto* scale = std::get_if<CategoryScale>(&axis)) {
     if (const std::string* name = std::get_if<std::string>(&x)) {
       position = category_middle(*name, *scale);

@@ -33,8 +33,9 @@ LegendRow LegendRow::aligned(LegendRow rows, Align alignment, double left, doubl
     while (end < entries.size() && entries[end].y == entries[first].y) ++end;
     const double row_left = entries[first].x;
     const double row_right = entries[end - 1].x + entries[end - 1].width;
-    const double dx = alignment == Align::Center ? (left + right) / 2.0 - (row_left + row_right) / 2.0
-                                                 : right - row_right;
+    const double dx = alignment == Align::Center
+                          ? (left + right) / 2.0 - (row_left + row_right) / 2.0
+                          : right - row_right;
     for (std::size_t i = first; i < end; ++i) shift(entries[i], dx, 0.0);
     first = end;
   }

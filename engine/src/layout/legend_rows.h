@@ -24,7 +24,8 @@ struct RowEntry {
   Swatch swatch;
   Rect swatch_box;  // width and height from the measure; left and top once laid out
   double stroke = 0;  // the swatch's drawn stroke width or size
-  double width = 0;   // swatch, gap and label, with the chip padding; at least the row height with chips
+  // Swatch, gap and label, with the chip padding; with chips at least the row height.
+  double width = 0;
   double x = 0;  // left edge
   double y = 0;  // top of its row
   std::optional<Rect> chip;

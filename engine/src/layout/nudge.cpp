@@ -13,7 +13,8 @@ std::vector<double> separate(std::span<const double> values, double gap, double 
   if (n == 0) return result;
   std::vector<std::size_t> order(n);
   std::iota(order.begin(), order.end(), std::size_t{0});
-  std::ranges::stable_sort(order, [&](std::size_t a, std::size_t b) { return values[a] < values[b]; });
+  std::ranges::stable_sort(order,
+                           [&](std::size_t a, std::size_t b) { return values[a] < values[b]; });
 
   const double spread = static_cast<double>(n - 1) * gap;
   if (spread > high - low) {

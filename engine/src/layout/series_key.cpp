@@ -30,7 +30,9 @@ std::vector<SeriesKey> distribution_keys(std::span<const Distribution> list, Swa
 
 std::vector<SeriesKey> patch_keys(std::span<const ResolvedSeries> list) {
   std::vector<SeriesKey> keys;
-  for (const ResolvedSeries& s : list) keys.push_back({s.label, plain(SwatchKind::Patch, s.color), {}});
+  for (const ResolvedSeries& s : list) {
+    keys.push_back({s.label, plain(SwatchKind::Patch, s.color), {}});
+  }
   return keys;
 }
 

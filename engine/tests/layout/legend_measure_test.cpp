@@ -20,8 +20,9 @@ LegendEntry patch(const char* label) { return {label, {SwatchKind::Patch, {}, 0}
 
 double label_width(const char* text) {
   const Theme theme = Theme::pigment();
-  return measure(fonts(), text, text_style(kTextSize, theme.body_font, text::Weight::Regular, false))
-      .width();
+  const scene::TextStyle style =
+      text_style(kTextSize, theme.body_font, text::Weight::Regular, false);
+  return measure(fonts(), text, style).width();
 }
 
 MeasuredLegend measured(std::vector<LegendEntry> keyed, bool chips = false,
@@ -103,7 +104,8 @@ TEST(LegendMeasure, RowsWrapAtTheRightEdgeWithinTheTolerance) {
     LegendRow rows = legend.row_within(left, c.right);
     ASSERT_EQ(rows.entries.size(), 3u);
     EXPECT_EQ(rows.rows, c.rows);
-    EXPECT_DOUBLE_EQ(rows.height(), (4 + kRowHeight) * static_cast<double>(c.rows - 1) + kRowHeight);
+    const double gaps = static_cast<double>(c.rows - 1);
+    EXPECT_DOUBLE_EQ(rows.height(), (4 + kRowHeight) * gaps + kRowHeight);
     for (std::size_t i = 0; i < 3; ++i) {
       EXPECT_DOUBLE_EQ(rows.entries[i].y, c.tops[i]) << i;
       EXPECT_NEAR(rows.entries[i].x, c.xs[i], 1e-9) << i;

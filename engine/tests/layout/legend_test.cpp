@@ -38,6 +38,19 @@ Distribution distribution(const char* label) {
 
 void ok(const Status& status) { EXPECT_TRUE(status.has_value()) << status.error().display(); }
 
+Status line(AxesMut a, LineStyle style) {
+  return a.line_shared(numbers_at({1, 2}), floats({1, 2}), std::move(style));
+}
+Status step(AxesMut a, LineStyle style) {
+  return a.step_shared(numbers_at({1, 2}), floats({1, 2}), Step::Post, std::move(style));
+}
+Status band(AxesMut a, const char* label) {
+  return a.band_shared(floats({1, 2}), floats({0, 0}), floats({1, 1}), filled(label));
+}
+Status bubbles(AxesMut a, double size, const char* label) {
+  return a.bubbles_shared(floats({1}), floats({1}), floats({size}), label, {}, Marker::Circle);
+}
+
 std::string number(double v) {
   char text[32];
   std::snprintf(text, sizeof text, "%g", v);
@@ -45,7 +58,8 @@ std::string number(double v) {
 }
 
 std::string describe(const Swatch& swatch) {
-  static const char* const kinds[] = {"marker", "line", "dot", "patch", "box", "violin", "errorbar"};
+  static const char* const kinds[] = {"marker", "line",   "dot",     "patch",
+                                      "box",    "violin", "errorbar"};
   std::string out = kinds[static_cast<int>(swatch.kind)];
   if (swatch.kind != SwatchKind::Patch) out += " " + number(swatch.size);
   if (swatch.kind == SwatchKind::Line && swatch.dash != Dash::Solid) {
@@ -102,7 +116,7 @@ TEST(Legend, KeysOfEveryMarkKind) {
       {"area and step: line swatches",
        [](AxesMut a) {
          ok(a.area_shared(numbers_at({1, 2}), floats({1, 2}), line_style("A", Dash::Solid, 3)));
-         ok(a.step_shared(numbers_at({1, 2}), floats({1, 2}), Step::Post, line_style("S", Dash::Dotted)));
+         ok(step(a, line_style("S", Dash::Dotted)));
        },
        {"A: line 3", "S: line 1.5 dotted"}},
       {"stacked area: one solid line per layer at the mark's width",
@@ -121,7 +135,7 @@ TEST(Legend, KeysOfEveryMarkKind) {
          ok(a.hist_shared(floats({1, 2}), 2, filled("H")));
          ok(a.hspan(0, 1, filled("HS")));
          ok(a.vspan(0, 1, filled("VS")));
-         ok(a.band_shared(floats({1, 2}), floats({0, 0}), floats({1, 1}), filled("B")));
+         ok(band(a, "B"));
        },
        {"H: patch", "HS: patch", "VS: patch", "B: patch"}},
       {"bars: one patch per series",
@@ -147,13 +161,14 @@ TEST(Legend, KeysOfEveryMarkKind) {
        Scale::category()},
       {"error bars: by orientation",
        [](AxesMut a) {
-         ok(a.y_error_bars_shared(numbers_at({1}), floats({0}), floats({2}), "ey", {}, *SizeSpec::pt(1), true));
-         ok(a.x_error_bars_shared(floats({1}), floats({0}), floats({2}), "ex", {}, *SizeSpec::pt(1), true));
+         const SizeSpec w = *SizeSpec::pt(1);
+         ok(a.y_error_bars_shared(numbers_at({1}), floats({0}), floats({2}), "ey", {}, w, true));
+         ok(a.x_error_bars_shared(floats({1}), floats({0}), floats({2}), "ex", {}, w, true));
        },
        {"ey: errorbar 1 vertical", "ex: errorbar 1 horizontal"}},
       {"bubbles: a dot at the theme's marker size, then the size legend",
        [](AxesMut a) {
-         ok(a.bubbles_shared(floats({1, 2}), floats({1, 2}), floats({10, 100}), "U", {}, Marker::Circle));
+         ok(bubbles(a, 100, "U"));
        },
        {"U: dot 6", "100: marker 18", "50: marker 12.7279", "20: marker 8.04984"}},
       {"series without labels give nothing",
@@ -179,6 +194,8 @@ TEST(Legend, StyleDecidesWhatIsKeyedAndWhatIsDirect) {
   ASSERT_TRUE(a.line_shared(numbers_at({1, 2}), floats({kNaN, kNaN}), line_style("gap")));
   ASSERT_TRUE(a.scatter_shared(numbers_at({1}), floats({1}), point_style("C")));
   ASSERT_TRUE(a.hline(1, line_style("h")));
+  const std::vector<std::string> all_keyed = {"L: line 1.5", "gap: line 1.5", "C: dot 4",
+                                              "h: line 1.5"};
   struct Case {
     LegendStyle style;
     bool merged;
@@ -186,8 +203,8 @@ TEST(Legend, StyleDecidesWhatIsKeyedAndWhatIsDirect) {
     bool chips;
   } cases[] = {
       {LegendStyle::None, false, {}, false},
-      {LegendStyle::Header, false, {"L: line 1.5", "gap: line 1.5", "C: dot 4", "h: line 1.5"}, false},
-      {LegendStyle::Chips, false, {"L: line 1.5", "gap: line 1.5", "C: dot 4", "h: line 1.5"}, true},
+      {LegendStyle::Header, false, all_keyed, false},
+      {LegendStyle::Chips, false, all_keyed, true},
       // A line without an end keeps a keyed entry; a reference line is never labelled directly.
       {LegendStyle::Direct, false, {"gap: line 1.5", "C: dot 4", "h: line 1.5", "L @ 2,5"}, false},
       // Merged: the panel keeps its lines, and only when it labels them directly.
@@ -209,7 +226,8 @@ TEST(Legend, DirectEntriesEndWhereTheirLinesEnd) {
   ASSERT_TRUE(a.xlim(0, 4));
   ASSERT_TRUE(a.line_shared(numbers_at({0, 2, 6}), floats({0, 10, 30}), line_style("past")));
   ASSERT_TRUE(a.line_shared(numbers_at({0, 1, 2}), floats({1, 3, kNaN}), line_style("nan")));
-  ASSERT_TRUE(a.stacked_area_shared(floats({0, 1}), {labelled("P", {1, 2}), labelled("Q", {1, 1})}));
+  ASSERT_TRUE(
+      a.stacked_area_shared(floats({0, 1}), {labelled("P", {1, 2}), labelled("Q", {1, 1})}));
   ASSERT_TRUE(a.step_shared(numbers_at({0, 3, 5}), floats({2, 4, 6}), Step::Post, line_style("s")));
   EXPECT_EQ(describe(panel_legend(figure, LegendStyle::Direct)),
             (std::vector<std::string>{"past @ 4,20~", "nan @ 1,3", "P @ 1,2", "Q @ 1,3",
@@ -219,9 +237,9 @@ TEST(Legend, DirectEntriesEndWhereTheirLinesEnd) {
 TEST(Legend, OnlyTheFirstBubblesMarkWithAnEntryAddsTheSizeLegend) {
   Figure figure = grid_figure({});
   AxesMut a = at(figure, 0, 0);
-  ASSERT_TRUE(a.bubbles_shared(floats({1}), floats({1}), floats({100}), "", {}, Marker::Circle));
-  ASSERT_TRUE(a.bubbles_shared(floats({1}), floats({1}), floats({50}), "first", {}, Marker::Circle));
-  ASSERT_TRUE(a.bubbles_shared(floats({1}), floats({1}), floats({10}), "second", {}, Marker::Circle));
+  ASSERT_TRUE(bubbles(a, 100, ""));
+  ASSERT_TRUE(bubbles(a, 50, "first"));
+  ASSERT_TRUE(bubbles(a, 10, "second"));
   // Sizes are scaled against the panel's largest: 100.
   EXPECT_EQ(describe(panel_legend(figure, LegendStyle::Header)),
             (std::vector<std::string>{"first: dot 6", "100: marker 18", "50: marker 12.7279",
@@ -236,37 +254,37 @@ TEST(Legend, MergedKeepsTheFirstEntryOfEachLabelAndSwatchKind) {
   } cases[] = {
       {"the same line label in two panels merges",
        [](Figure& f) {
-         ok(at(f, 0, 0).line_shared(numbers_at({1, 2}), floats({1, 2}), line_style("A")));
-         ok(at(f, 0, 1).line_shared(numbers_at({1, 2}), floats({1, 2}), line_style("A", Dash::Dashed)));
+         ok(line(at(f, 0, 0), line_style("A")));
+         ok(line(at(f, 0, 1), line_style("A", Dash::Dashed)));
        },
        {"A: line 1.5"}},
       {"the same label as a line and as a patch stays twice",
        [](Figure& f) {
-         ok(at(f, 0, 0).line_shared(numbers_at({1, 2}), floats({1, 2}), line_style("A")));
-         ok(at(f, 0, 1).band_shared(floats({1, 2}), floats({0, 0}), floats({1, 1}), filled("A")));
+         ok(line(at(f, 0, 0), line_style("A")));
+         ok(band(at(f, 0, 1), "A"));
        },
        {"A: line 1.5", "A: patch"}},
       {"a panel with style NONE contributes nothing",
        [](Figure& f) {
          at(f, 0, 0).legend(LegendStyle::None);
-         ok(at(f, 0, 0).line_shared(numbers_at({1, 2}), floats({1, 2}), line_style("A")));
-         ok(at(f, 0, 1).line_shared(numbers_at({1, 2}), floats({1, 2}), line_style("B")));
+         ok(line(at(f, 0, 0), line_style("A")));
+         ok(line(at(f, 0, 1), line_style("B")));
        },
        {"B: line 1.5"}},
       {"a directly labelled panel keeps its lines, gives its other marks",
        [](Figure& f) {
          at(f, 0, 0).legend(LegendStyle::Direct);
-         ok(at(f, 0, 0).line_shared(numbers_at({1, 2}), floats({1, 2}), line_style("A")));
-         ok(at(f, 0, 0).step_shared(numbers_at({1, 2}), floats({1, 2}), Step::Post, line_style("S")));
+         ok(line(at(f, 0, 0), line_style("A")));
+         ok(step(at(f, 0, 0), line_style("S")));
          ok(at(f, 0, 0).hline(1, line_style("h")));
-         ok(at(f, 0, 0).band_shared(floats({1, 2}), floats({0, 0}), floats({1, 1}), filled("band")));
+         ok(band(at(f, 0, 0), "band"));
        },
        {"h: line 1.5", "band: patch"}},
       {"the size legend follows the first kept bubbles entry only, never deduplicated",
        [](Figure& f) {
-         ok(at(f, 0, 0).bubbles_shared(floats({1}), floats({1}), floats({100}), "U", {}, Marker::Circle));
-         ok(at(f, 0, 1).bubbles_shared(floats({1}), floats({1}), floats({2}), "U", {}, Marker::Circle));
-         ok(at(f, 0, 1).bubbles_shared(floats({1}), floats({1}), floats({2}), "V", {}, Marker::Circle));
+         ok(bubbles(at(f, 0, 0), 100, "U"));
+         ok(bubbles(at(f, 0, 1), 2, "U"));
+         ok(bubbles(at(f, 0, 1), 2, "V"));
        },
        {"U: dot 6", "100: marker 18", "50: marker 12.7279", "20: marker 8.04984", "V: dot 6"}},
   };
