@@ -34,17 +34,26 @@ std::optional<Anchor> category_line_end(std::span<const std::string> names,
   return std::nullopt;
 }
 
-std::optional<Anchor> category_step_end(std::span<const std::string> names,
-                                        std::span<const double> y, Step position) {
-  // The categories stand at their indexes: only which ones the last hold ends at matters.
-  std::vector<double> slots(std::min(names.size(), y.size()));
-  std::iota(slots.begin(), slots.end(), 0.0);
-  std::vector<Hold> all = holds(slots, y.first(slots.size()), position);
-  if (all.empty()) return std::nullopt;
-  const Hold& last = all.back();
-  double value = y[last.point];
-  if (last.end.kind == Edge::Kind::At) return Anchor{names[last.end.i], value, false};
-  return Anchor{CategoryPair{names[last.end.i], names[last.end.j]}, value, false};
+// The anchor `accept` makes of the last hold it accepts, scanning the holds from the last. The
+// holds are made over ever longer tails of the series, so that a long step builds the holds of
+// its last points only; a tail's first point lacks its left neighbour and is left to the next.
+// `positions` gives the x positions of `length` points from `first`.
+template <class Positions, class Accept>
+std::optional<Anchor> from_last_hold(std::size_t count, std::span<const double> y, Step position,
+                                     Positions positions, Accept accept) {
+  for (std::size_t tail = 64;; tail *= 2) {
+    const std::size_t start = count > tail ? count - tail : 0;
+    const std::size_t first = start > 0 ? start - 1 : 0;
+    const std::span<const double> x = positions(first, count - first);
+    const std::vector<Hold> found = holds(x, y.subspan(first, count - first), position);
+    for (auto hold = found.rbegin(); hold != found.rend() && hold->point + first >= start;
+         ++hold) {
+      if (std::optional<Anchor> anchor = accept(*hold, x, y[hold->point + first], first)) {
+        return anchor;
+      }
+    }
+    if (start == 0) return std::nullopt;
+  }
 }
 
 }  // namespace
@@ -76,22 +85,38 @@ std::optional<Anchor> line_end(const AxisData& x, std::span<const double> y,
 
 std::optional<Anchor> step_end(const AxisData& x, std::span<const double> y, Step position,
                                const AnchorAxes& axes) {
-  const SharedFloats* numbers = x.numbers();
-  if (!numbers) return category_step_end(*std::get<SharedNames>(x.values), y, position);
-  std::span<const double> xs = **numbers;
-  const double low = axes.x_limits ? axes.x_limits->low : -kInfinity;
-  const double high = axes.x_limits ? axes.x_limits->high : kInfinity;
-  std::vector<Hold> all = holds(xs, y, position);
-  for (auto hold = all.rbegin(); hold != all.rend(); ++hold) {
-    double start = hold->start.position(xs);
-    double end = hold->end.position(xs);
-    double left = std::min(start, end), right = std::max(start, end);
-    if (right < low || left > high) continue;
-    double value = y[hold->point];
-    if (right > high) return Anchor{high, value, true};
-    return Anchor{right, value, false};
+  if (const SharedFloats* numbers = x.numbers()) {
+    const std::span<const double> xs = **numbers;
+    const double low = axes.x_limits ? axes.x_limits->low : -kInfinity;
+    const double high = axes.x_limits ? axes.x_limits->high : kInfinity;
+    auto tail = [&](std::size_t first, std::size_t length) { return xs.subspan(first, length); };
+    auto in_window = [&](const Hold& hold, std::span<const double> positions, double value,
+                         std::size_t) -> std::optional<Anchor> {
+      const double start = hold.start.position(positions);
+      const double end = hold.end.position(positions);
+      const double left = std::min(start, end), right = std::max(start, end);
+      if (right < low || left > high) return std::nullopt;
+      if (right > high) return Anchor{high, value, true};
+      return Anchor{right, value, false};
+    };
+    return from_last_hold(std::min(xs.size(), y.size()), y, position, tail, in_window);
   }
-  return std::nullopt;
+  // On a category axis the categories stand at their indexes: only which ones the last hold
+  // ends at matters.
+  const std::vector<std::string>& names = *std::get<SharedNames>(x.values);
+  std::vector<double> slots;
+  auto tail = [&](std::size_t first, std::size_t length) {
+    slots.resize(length);
+    std::iota(slots.begin(), slots.end(), static_cast<double>(first));
+    return std::span<const double>(slots);
+  };
+  auto at_end = [&](const Hold& hold, std::span<const double>, double value,
+                    std::size_t first) -> std::optional<Anchor> {
+    const Edge& end = hold.end;
+    if (end.kind == Edge::Kind::At) return Anchor{names[end.i + first], value, false};
+    return Anchor{CategoryPair{names[end.i + first], names[end.j + first]}, value, false};
+  };
+  return from_last_hold(std::min(names.size(), y.size()), y, position, tail, at_end);
 }
 
 }  // namespace lodra::layout

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "model/model_data.h"
@@ -69,6 +70,19 @@ TEST(Anchor, CategoryLineEndsAtTheCategoryOfItsLastFiniteValue) {
   EXPECT_EQ(line_end(names_at({"a"}), *none, {}), std::nullopt);
 }
 
+// 200 points at x = 0, 1, ...; y equal to x up to `last_value`, NaN after it.
+std::vector<double> long_values(std::size_t last_value) {
+  std::vector<double> y(200, kNaN);
+  for (std::size_t i = 0; i <= last_value; ++i) y[i] = static_cast<double>(i);
+  return y;
+}
+AxisData long_numbers() { return {share_floats(long_values(199))}; }
+AxisData long_names() {
+  std::vector<std::string> names;
+  for (int i = 0; i < 200; ++i) names.push_back("c" + std::to_string(i));
+  return {share_names(std::move(names))};
+}
+
 TEST(Anchor, StepEndsAtTheRightEndOfItsLastHoldInTheWindow) {
   struct Case {
     const char* why;
@@ -96,6 +110,10 @@ TEST(Anchor, StepEndsAtTheRightEndOfItsLastHoldInTheWindow) {
        {5, 6, kNaN}, Step::Post, {}, Anchor{"c", 6.0, false}},
       {"category: between two categories", names_at({"a", "b", "c"}), {5, 6, kNaN},
        Step::Mid, {}, Anchor{CategoryPair{"b", "c"}, 6.0, false}},
+      {"a long step whose end lies far back from its last point", long_numbers(),
+       long_values(199), Step::Post, {limits(0, 100.5), false, false}, at(100.5, 100, true)},
+      {"a long category step whose values stop early", long_names(), long_values(10),
+       Step::Post, {}, Anchor{"c11", 10.0, false}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.why);
