@@ -19,6 +19,9 @@ namespace lodra::layout {
 struct MeasuredDirect;
 struct MeasuredLegend;
 
+// Between the edge of the end dot and a direct label.
+inline constexpr double kEndDotGap = 6.0;
+
 // The dot drawn at the end of a line.
 struct EndDot {
   double y = 0;
