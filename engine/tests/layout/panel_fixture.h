@@ -52,6 +52,13 @@ struct Panel {
   }
 
   AxesMut axes() { return *figure.axes_at_mut(0, 0); }
+  // Keyed entries with patch swatches at `position`.
+  void keyed_legend(LegendPosition position, std::initializer_list<const char*> labels) {
+    layout::Legend content;
+    for (const char* text : labels) content.keyed.push_back({text, {}});
+    legend = layout::MeasuredLegend::measure(figure, content, fonts());
+    legend.position = position;
+  }
   layout::LayoutInput input() const {
     return {figure, figure.axes().front(), legend, fonts(), "Figure.to_svg()"};
   }

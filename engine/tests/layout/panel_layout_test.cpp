@@ -89,5 +89,69 @@ TEST(PlacePanel, YAxisLabelWithoutTickLabelsStartsAtThePlot) {
   EXPECT_EQ(p.layout.y_label->y, p.layout.plot.top - 4);
 }
 
+TEST(PlacePanel, LegendRowsByPosition) {
+  for (LegendPosition position : {LegendPosition::TopLeft, LegendPosition::TopRight,
+                                  LegendPosition::Right, LegendPosition::Bottom,
+                                  LegendPosition::Best}) {
+    testing::Panel panel;
+    panel.axes().title("Sales");
+    panel.axes().xlabel("Year");
+    panel.keyed_legend(position, {"North", "South"});
+    Placed p = place(panel, testing::plain_axes(), {0, 0, 288, 216});
+    const Rect& plot = p.layout.plot;
+    const PanelBands& b = p.bands;
+    const std::vector<RowEntry>& rows = p.layout.legend_rows;
+    ASSERT_EQ(rows.size(), 2u);
+    const RowEntry& first = rows.front();
+    const RowEntry& last = rows.back();
+    double title_line = 18.75 + 6;  // the legend follows the title
+    switch (position) {
+      case LegendPosition::TopLeft:
+        EXPECT_EQ(first.x, 12);
+        EXPECT_DOUBLE_EQ(first.y, 12 + title_line);
+        EXPECT_DOUBLE_EQ(plot.top, 12 + title_line + b.header.legend_height + 8 + b.overhang_above);
+        break;
+      case LegendPosition::TopRight:
+        EXPECT_DOUBLE_EQ(last.x + last.width, plot.right());
+        EXPECT_DOUBLE_EQ(first.y, 12 + title_line);
+        break;
+      case LegendPosition::Right:
+        EXPECT_DOUBLE_EQ(plot.right(), 276 - b.right_reserve);
+        EXPECT_DOUBLE_EQ(first.x, plot.right() + 12);
+        EXPECT_DOUBLE_EQ(last.x, plot.right() + 12);
+        EXPECT_DOUBLE_EQ(first.y, plot.top);
+        EXPECT_GT(last.y, first.y);
+        break;
+      case LegendPosition::Bottom:
+        EXPECT_EQ(first.x, 12);
+        EXPECT_DOUBLE_EQ(first.y, plot.bottom() + b.x_tick_band + b.x_label_band + 8);
+        EXPECT_DOUBLE_EQ(first.y + 1.35 * 8.5, 216 - 12);
+        break;
+      case LegendPosition::Best:
+        EXPECT_DOUBLE_EQ(first.x, plot.left + 12);
+        EXPECT_DOUBLE_EQ(first.y, plot.top + 12);
+        EXPECT_GT(last.y, first.y);
+        break;
+    }
+  }
+}
+
+TEST(PlacePanel, DirectLabelsBesideTheLineEnds) {
+  testing::Panel panel;
+  panel.legend = MeasuredLegend::measure(
+      panel.figure, Legend{.keyed = {}, .direct = {{"North", {}, {1.0, 0.5, false}}}, .chips = false},
+      testing::fonts());
+  resolve::Resolved axes = testing::plain_axes();
+  Placed p = place(panel, axes, {0, 0, 288, 216});
+  const Rect& plot = p.layout.plot;
+  EXPECT_DOUBLE_EQ(plot.right(), 276 - p.bands.direct_reserve);
+  ASSERT_EQ(p.layout.direct_labels.size(), 1u);
+  const DirectLabel& direct = p.layout.direct_labels[0];
+  EXPECT_DOUBLE_EQ(direct.anchor_x, plot.right());
+  ASSERT_TRUE(direct.dot && direct.label);
+  EXPECT_DOUBLE_EQ(direct.dot->y, plot.bottom() - 0.5 * plot.height);
+  EXPECT_DOUBLE_EQ(direct.label->x, plot.right() + 6 + 0.5 * panel.legend.marker_size);
+}
+
 }  // namespace
 }  // namespace lodra::layout

@@ -171,5 +171,66 @@ TEST(SolveSingle, WidthNeededBesideDirectLabels) {
   }
 }
 
+TEST(SolveSingle, RightLegendEntryWiderThanThePanelAllows) {
+  testing::Panel panel;
+  const char* text = "Revenue from the northern territories";
+  panel.keyed_legend(LegendPosition::Right, {text});
+  double label = panel.legend.row->entries[0].label.width();
+  double beyond_label = panel.legend.row->entries[0].width - label;
+  Solved solved = solve(panel, {testing::axis({}), testing::axis({})}, {0, 0, 150, 216});
+  // Beside a 1 pt plot the legend has 150 − 12 − 12 − 1 − 12 = 113 pt, the swatch included.
+  expect_style_error(solved.plot, "shorten the label or widen the figure.",
+                     std::string("the legend label \"") + text + "\" is " +
+                         points(std::round(label)) + " pt wide; the panel has " +
+                         points(std::floor(113 - beyond_label)) + " pt.");
+}
+
+TEST(SolveSingle, YTickOverhangIsAbsorbedUnlessALegendIsBelow) {
+  for (bool bottom_legend : {false, true}) {
+    testing::Panel panel;
+    if (bottom_legend) panel.keyed_legend(LegendPosition::Bottom, {"Sales"});
+    Solved solved = solve(panel, testing::plain_axes(), {0, 0, 288, 216}, 12, {false, true});
+    ASSERT_TRUE(solved.plot);
+    const PanelBands& b = solved.bands;
+    ASSERT_GT(b.overhang_below, 0);
+    double bottom = bottom_legend ? b.overhang_below + 12 + 1.35 * 8.5 + 8 : 12;
+    EXPECT_DOUBLE_EQ(b.bottom_reserve, bottom_legend ? 1.35 * 8.5 + 8 : 0);
+    EXPECT_DOUBLE_EQ(solved.plot->bottom(), 216 - bottom) << bottom_legend;
+  }
+}
+
+TEST(SolveSingle, TopRightLegendIsLaidWithinThePlot) {
+  // Three entries fit one row across the cell, but not across the plot beside wide y labels.
+  resolve::Resolved axes{testing::axis({}), testing::axis({{"1,000,000,000", 0.5}})};
+  for (LegendPosition position : {LegendPosition::TopLeft, LegendPosition::TopRight}) {
+    testing::Panel panel;
+    panel.keyed_legend(position, {"Northern region", "Southern region", "Western region"});
+    Solved solved = solve(panel, axes, {0, 0, 288, 216});
+    ASSERT_TRUE(solved.plot);
+    const Rect& plot = *solved.plot;
+    LegendRow across_cell = panel.legend.row_within(12, 276);
+    LegendRow across_plot = panel.legend.row_within(plot.left, plot.right());
+    ASSERT_EQ(across_cell.rows, 1u);
+    ASSERT_EQ(across_plot.rows, 2u);
+    double rows = position == LegendPosition::TopRight ? across_plot.height() : across_cell.height();
+    EXPECT_DOUBLE_EQ(plot.top, 12 + rows + 8 + solved.bands.overhang_above);
+  }
+}
+
+TEST(SolveSingle, LegendsCountAsRemovableWhenTooShort) {
+  struct Case {
+    LegendPosition position;
+    double height;
+  } cases[] = {{LegendPosition::TopLeft, 40}, {LegendPosition::Bottom, 40}};
+  for (const Case& c : cases) {
+    testing::Panel panel;
+    panel.keyed_legend(c.position, {"Sales"});
+    Solved solved = solve(panel, testing::plain_axes(), {0, 0, 288, c.height}, 12, {false, false});
+    // One legend row of 1.35 × 8.5 pt and 8 below it, above or below the plot.
+    expect_style_error(solved.plot, "make the figure taller, or remove the legend.",
+                       "the figure is 40 pt tall; at least 45 pt is needed for the plot area.");
+  }
+}
+
 }  // namespace
 }  // namespace lodra::layout
