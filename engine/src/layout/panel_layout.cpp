@@ -70,20 +70,12 @@ std::vector<Label> x_labels(const PanelBands& bands, const Rect& plot) {
   return labels;
 }
 
-std::vector<double> x_positions(const resolve::ResolvedAxis& axis, const Rect& plot) {
-  std::vector<double> positions;
-  positions.reserve(axis.ticks.size());
-  for (const AxisTick& tick : axis.ticks) positions.push_back(plot.left + tick.position * plot.width);
-  return positions;
-}
-
-std::vector<double> y_positions(const resolve::ResolvedAxis& axis, const Rect& plot) {
-  std::vector<double> positions;
-  positions.reserve(axis.ticks.size());
-  for (const AxisTick& tick : axis.ticks) {
-    positions.push_back(plot.bottom() - tick.position * plot.height);
-  }
-  return positions;
+// Tick positions in points: `origin` + position × `length` (negative upwards).
+std::vector<double> tick_points(const resolve::ResolvedAxis& axis, double origin, double length) {
+  std::vector<double> points;
+  points.reserve(axis.ticks.size());
+  for (const AxisTick& tick : axis.ticks) points.push_back(origin + tick.position * length);
+  return points;
 }
 
 }  // namespace
@@ -123,8 +115,8 @@ Layout place_panel(const LayoutInput& input, const resolve::Resolved& resolved,
 
   layout.y_tick_labels = y_labels(bands, plot);
   layout.x_tick_labels = x_labels(bands, plot);
-  layout.x_ticks = x_positions(resolved.x, plot);
-  layout.y_ticks = y_positions(resolved.y, plot);
+  layout.x_ticks = tick_points(resolved.x, plot.left, plot.width);
+  layout.y_ticks = tick_points(resolved.y, plot.bottom(), -plot.height);
   layout.baseline = plot.bottom() - resolved.y.baseline * plot.height;
   return layout;
 }

@@ -95,6 +95,12 @@ Error too_short(const LayoutInput& input, const PanelBands& bands, const Rect& c
   return plot_area_missing(input.context, Extent::Tall, cell.height, needed, taller_hint(items));
 }
 
+Error x_labels_error(const LayoutInput& input, const PanelBands& bands,
+                     const inset::Edges& edges) {
+  return x_labels_wider_than(input.context, bands.x_tick_labels,
+                             inset::widest_label_that_fits(edges, bands.x_extents));
+}
+
 bool labels_inside(const PanelBands& bands, const Rect& cell, const Rect& plot) {
   return std::ranges::all_of(bands.x_extents, [&](const TickLabelExtent& label) {
     double left = label.position * plot.width + plot.left - label.half_width;
@@ -108,24 +114,24 @@ bool labels_inside(const PanelBands& bands, const Rect& cell, const Rect& plot) 
 Result<Rect> solve_single(const LayoutInput& input, const PanelBands& bands, const Rect& cell,
                           double top) {
   inset::Edges edges = edges_of(bands, cell);
-  if (!inset::fit_x_labels(edges, {})) return std::unexpected(too_narrow(input, bands, edges, cell));
-  std::optional<inset::PlotSpan> span = inset::fit_x_labels(edges, bands.x_extents);
-  if (!span) {
-    return std::unexpected(x_labels_wider_than(
-        input.context, bands.x_tick_labels, inset::widest_label_that_fits(edges, bands.x_extents)));
+  if (!inset::fit_x_labels(edges, {})) {
+    return std::unexpected(too_narrow(input, bands, edges, cell));
   }
+  std::optional<inset::PlotSpan> span = inset::fit_x_labels(edges, bands.x_extents);
+  if (!span) return std::unexpected(x_labels_error(input, bands, edges));
   double plot_top =
       top + header_height(input, bands, *span) + bands.y_label_band + bands.overhang_above;
   double bottom = bottom_of(bands);
   double height = cell.bottom() - bottom - plot_top;
-  if (!(height >= 1)) return std::unexpected(too_short(input, bands, cell, top, plot_top, bottom));
+  if (!(height >= 1)) {
+    return std::unexpected(too_short(input, bands, cell, top, plot_top, bottom));
+  }
 
   double left = std::clamp(span->left, cell.left, cell.right() - 1);
   double width = std::max(std::min(span->right, cell.right()), left + 1) - left;
   Rect plot{left, plot_top, width, height};
   if (!labels_inside(bands, cell, plot)) {
-    return std::unexpected(x_labels_wider_than(
-        input.context, bands.x_tick_labels, inset::widest_label_that_fits(edges, bands.x_extents)));
+    return std::unexpected(x_labels_error(input, bands, edges));
   }
   return plot;
 }

@@ -138,9 +138,8 @@ TEST(PlacePanel, LegendRowsByPosition) {
 
 TEST(PlacePanel, DirectLabelsBesideTheLineEnds) {
   testing::Panel panel;
-  panel.legend = MeasuredLegend::measure(
-      panel.figure, Legend{.keyed = {}, .direct = {{"North", {}, {1.0, 0.5, false}}}, .chips = false},
-      testing::fonts());
+  Legend content{.keyed = {}, .direct = {{"North", {}, {1.0, 0.5, false}}}, .chips = false};
+  panel.legend = MeasuredLegend::measure(panel.figure, content, testing::fonts());
   resolve::Resolved axes = testing::plain_axes();
   Placed p = place(panel, axes, {0, 0, 288, 216});
   const Rect& plot = p.layout.plot;

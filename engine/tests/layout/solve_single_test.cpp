@@ -212,7 +212,8 @@ TEST(SolveSingle, TopRightLegendIsLaidWithinThePlot) {
     LegendRow across_plot = panel.legend.row_within(plot.left, plot.right());
     ASSERT_EQ(across_cell.rows, 1u);
     ASSERT_EQ(across_plot.rows, 2u);
-    double rows = position == LegendPosition::TopRight ? across_plot.height() : across_cell.height();
+    const LegendRow& laid = position == LegendPosition::TopRight ? across_plot : across_cell;
+    double rows = laid.height();
     EXPECT_DOUBLE_EQ(plot.top, 12 + rows + 8 + solved.bands.overhang_above);
   }
 }
