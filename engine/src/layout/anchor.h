@@ -20,8 +20,11 @@ struct CategoryPair {
   friend bool operator==(const CategoryPair&, const CategoryPair&) = default;
 };
 
+// A number on a continuous x axis, or a category, or two adjacent ones.
+using AnchorPosition = std::variant<double, std::string, CategoryPair>;
+
 struct Anchor {
-  std::variant<double, std::string, CategoryPair> x;
+  AnchorPosition x;
   double y = 0;
   // The series runs on past the upper x limit and is cut there: no end dot.
   bool interpolated = false;

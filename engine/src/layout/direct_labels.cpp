@@ -29,8 +29,7 @@ std::optional<double> category_middle(const std::string& name, const CategorySca
 
 // Where `x` lies along the axis, 0 at its lower end and 1 at its upper end; none when the axis
 // cannot place it.
-std::optional<double> normalized(const std::variant<double, std::string, CategoryPair>& x,
-                                 const AxisScale& axis) {
+std::optional<double> normalized(const AnchorPosition& x, const AxisScale& axis) {
   std::optional<double> position;
   if (const double* v = std::get_if<double>(&x)) {
     if (const auto* scale = std::get_if<ContinuousScale>(&axis)) position = on_continuous(*v, *scale);
