@@ -61,12 +61,8 @@ scene::FillPaint run_paint(const PanelContext& panel, std::span<const FillPoint>
                            BaselineSide side, const Baseline& baseline, double far_y,
                            Rgba color) {
   if (panel.theme.fill_style == FillStyle::Solid) return fill_color(color);
-  const double k = cut_factor(run, side, baseline.value());
-  Rgba clear = color;
-  clear.a = 0;
-  return scene::LinearGradient{{{0, fill_color(color, k)}, {1, clear}},
-                               {0, scene::narrow(far_y)},
-                               {0, scene::narrow(baseline.y())}};
+  const auto k = static_cast<float>(cut_factor(run, side, baseline.value()));
+  return vertical_fade(color, far_y, kSeriesFillOpacity * k, baseline.y(), 0);
 }
 
 void fill_run(const PanelContext& panel, std::span<const FillPoint> run, BaselineSide side,

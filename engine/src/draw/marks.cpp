@@ -7,8 +7,11 @@
 
 #include "draw/area.h"
 #include "draw/band.h"
+#include "draw/bars.h"
+#include "draw/histogram_bars.h"
 #include "draw/line.h"
 #include "draw/stacked_area.h"
+#include "draw/stacked_bars.h"
 #include "draw/stem.h"
 #include "draw/step.h"
 
@@ -45,8 +48,20 @@ void data_items(const PanelContext& panel, const resolve::ResolvedMark& mark,
   std::visit(Overloaded{
                  [&](const resolve::Line& m) { line::mark_items(panel, m, items); },
                  [&](const resolve::Area& m) { area::area_items(panel, m, items); },
+                 [&](const resolve::Bar& m) {
+                   bar::bar_items(panel.clip, panel.axes, panel.theme, m, items);
+                 },
+                 [&](const resolve::GroupedBar& m) {
+                   bar::grouped_items(panel.clip, panel.axes, panel.theme, m, items);
+                 },
+                 [&](const resolve::StackedBar& m) {
+                   bar::stacked_items(panel.clip, panel.axes, panel.theme, m, items);
+                 },
                  [&](const resolve::StackedArea& m) {
                    stacked_area::stacked_area_items(panel, m, items);
+                 },
+                 [&](const resolve::Hist& m) {
+                   hist::hist_items(panel.clip, panel.axes, panel.theme, m, items);
                  },
                  [&](const resolve::StepLine& m) { step::step_items(panel, m, items); },
                  [&](const resolve::Band& m) { band::band_items(panel, m, items); },

@@ -10,7 +10,7 @@
 namespace lodra::draw::area {
 namespace {
 
-using namespace testing;
+using namespace panel_testing;
 
 std::vector<scene::Item> drawn(const TestPanel& fixture, const XySeries& data) {
   std::vector<scene::Item> items;

@@ -9,7 +9,7 @@
 namespace lodra::draw::band {
 namespace {
 
-using namespace testing;
+using namespace panel_testing;
 
 const Rgba kFill{0, 0, 255, 82};
 

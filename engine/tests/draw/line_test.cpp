@@ -10,7 +10,7 @@
 namespace lodra::draw::line {
 namespace {
 
-using namespace testing;
+using namespace panel_testing;
 
 std::vector<scene::Item> drawn(const PanelContext& panel, const resolve::Line& mark) {
   std::vector<scene::Item> items;

@@ -9,7 +9,7 @@
 namespace lodra::draw {
 namespace {
 
-using namespace testing;
+using namespace panel_testing;
 
 resolve::ResolvedMark line_mark(std::vector<double> x, std::vector<double> y, float width) {
   return {resolve::Line{series(std::move(x), std::move(y)), kBlue, width, Dash::Solid}, "", {}};

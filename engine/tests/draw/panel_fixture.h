@@ -27,7 +27,7 @@ inline std::ostream& operator<<(std::ostream& out, const Path& path) {
 
 }  // namespace lodra::scene
 
-namespace lodra::draw::testing {
+namespace lodra::draw::panel_testing {
 
 inline const double nan = std::numeric_limits<double>::quiet_NaN();
 inline const Rgba kBlue{0, 0, 255, 255};
@@ -75,4 +75,4 @@ inline const scene::Fill& as_fill(const scene::Item& item) {
   return std::get<scene::Fill>(item.kind);
 }
 
-}  // namespace lodra::draw::testing
+}  // namespace lodra::draw::panel_testing

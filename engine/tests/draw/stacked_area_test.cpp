@@ -9,7 +9,7 @@
 namespace lodra::draw::stacked_area {
 namespace {
 
-using namespace testing;
+using namespace panel_testing;
 
 const Rgba kRed{255, 0, 0, 255};
 

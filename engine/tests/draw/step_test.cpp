@@ -10,7 +10,7 @@
 namespace lodra::draw::step {
 namespace {
 
-using namespace testing;
+using namespace panel_testing;
 
 std::vector<scene::Item> drawn(const PanelContext& panel, const XySeries& data, Step position) {
   std::vector<scene::Item> items;
