@@ -20,6 +20,13 @@
 
 namespace lodra {
 
+namespace scene {
+struct Scene;
+}
+namespace text {
+class FontLibrary;
+}
+
 class AxesMut;
 
 inline constexpr double kMaxPageInches = 200.0;
@@ -57,6 +64,13 @@ class Figure {
   // caller's context, when `what` changes and another axes of the group already set it.
   Status set_group(std::size_t index, Side side, GroupSetting what, AxisSettings settings,
                    std::string_view context);
+
+  // The figure as a scene to write; every error carries `context`, the calling operation.
+  Result<scene::Scene> scene(const text::FontLibrary& fonts, std::string_view context) const;
+  // The PNG file at `dpi`, which must lie in 10..2400.
+  Result<std::vector<std::uint8_t>> to_png(std::int64_t dpi) const;
+  // The SVG document, its text as glyph outlines or as editable text.
+  Result<std::string> to_svg(SvgText text) const;
 
   const Theme& theme() const { return theme_; }
   const std::string& title() const { return title_; }
