@@ -12,6 +12,7 @@
 #include "mark_values.h"
 #include "panel_edit.h"
 #include "panel_methods.h"
+#include "render_methods.h"
 #include "theme_object.h"
 #include "typed_arguments.h"
 #include "values.h"
@@ -177,11 +178,11 @@ const PyMethodDef figure_methods[] = {
         "figure_subtitle($self, text)\n--\n\nSets the figure subtitle below its title."),
 };
 
-// The whole-figure methods, then the per-panel ones, then the closing entry.
+// The whole-figure methods, the rendering ones, the per-panel ones, then the closing entry.
 PyMethodDef* method_table() {
   static std::vector<PyMethodDef> table = [] {
     std::vector<PyMethodDef> all(std::begin(figure_methods), std::end(figure_methods));
-    for (auto part : {panel_setting_methods(), panel_mark_methods()}) {
+    for (auto part : {render_methods(), panel_setting_methods(), panel_mark_methods()}) {
       all.insert(all.end(), part.begin(), part.end());
     }
     all.push_back({nullptr, nullptr, 0, nullptr});

@@ -101,6 +101,17 @@ SIGNATURES = [
      "Adds a vertical reference span between the x values `low` and `high`."),
 ]
 
+RENDER_SIGNATURES = [
+    ("to_png", "dpi", "Renders the figure as a PNG at `dpi`."),
+    ("png_for_file", "dpi",
+     "Renders the figure as a PNG at `dpi` for `Figure.save_png()`, which reports its errors."),
+    ("to_svg", "text",
+     "Renders the figure as an SVG document, with text as `text` (an `SvgText` value)."),
+    ("svg_for_file", "text",
+     "Renders the figure as an SVG document for `Figure.save_svg()`, which reports its errors."),
+]
+SIGNATURES += RENDER_SIGNATURES
+
 
 def test_class():
     assert Figure.__module__ == "lodra._lodra" and Figure.__qualname__ == "Figure"
@@ -379,3 +390,57 @@ def test_keywords_and_missing_arguments():
     with pytest.raises(OverflowError):
         fig.title(2**63, 0, "t")
     assert str(inspect.signature(fig.line)) == "(row, col, x, y, label, color, dash, width)"
+
+
+def line_figure():
+    fig = with_axes()
+    fig.line(0, 0, floats(0, 1, 2), floats(1, 3, 2), "a", AUTO_COLOR, 0, AUTO_SIZE)
+    return fig
+
+
+PNG_SIGNATURE = b"\x89PNG\r\n\x1a\n"
+
+
+def test_rendering_returns_png_bytes_and_svg_text():
+    fig = line_figure()
+    for png in (fig.to_png(72), fig.png_for_file(dpi=30)):
+        assert type(png) is bytes and png.startswith(PNG_SIGNATURE)
+    for text in (0, 1):
+        svg = fig.to_svg(text)
+        assert type(svg) is str and "<svg" in svg
+        assert fig.svg_for_file(text=text) == svg
+
+
+@pytest.mark.parametrize("method, context", [("to_png", "Figure.to_png()"),
+                                             ("png_for_file", "Figure.save_png()")])
+def test_dpi_out_of_range_names_the_method(method, context):
+    with pytest.raises(StyleError) as raised:
+        getattr(line_figure(), method)(5)
+    assert str(raised.value) == f"{context}: dpi 5 is out of range; use a value from 10 to 2400."
+    assert raised.value._lodra_parameter == "dpi"
+
+
+@pytest.mark.parametrize("method, context", [("to_svg", "Figure.to_svg()"),
+                                             ("svg_for_file", "Figure.save_svg()"),
+                                             ("png_for_file", "Figure.save_png()")])
+def test_render_errors_take_the_method_context(method, context):
+    fig = Figure(0.3, 3.0, Theme.pigment(), 1, 1, 0, 0, 0)
+    fig.add_axes(1, 0, 1, 0, 1, 1, *LINEAR, *LINEAR)
+    with pytest.raises(StyleError) as raised:
+        getattr(fig, method)(72 if "png" in method else 0)
+    assert str(raised.value).startswith(context + ": the figure is 21 pt wide")
+
+
+@pytest.mark.parametrize("method", ["to_svg", "svg_for_file"])
+def test_svg_text_code_is_checked_first(method):
+    with pytest.raises(ValueError, match="^internal error: 2 is not a value of SvgText$"):
+        getattr(line_figure(), method)(2)
+
+
+def test_a_clone_renders_without_marks_added_later():
+    fig = line_figure()
+    copy = fig.clone()
+    fig.scatter(0, 0, floats(0.5), floats(2.5), "b", AUTO_COLOR, 0, AUTO_SIZE)
+    assert copy.to_svg(0) == line_figure().to_svg(0)
+    assert fig.to_svg(0) != copy.to_svg(0)
+    assert fig.to_png(20) != copy.to_png(20)
