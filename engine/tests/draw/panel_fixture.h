@@ -3,7 +3,9 @@
 // height × (1 − (a − low) / (high − low)).
 #pragma once
 
+#include <sstream>
 #include <string>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -47,6 +49,30 @@ inline TestPanel panel(resolve::AxisScale x, ContinuousScale y, double width = 1
   p.clip = {span_of(p.axes.x.scale, 0, width), span_of(p.axes.y.scale, height, -height),
             {0, 0, width, height}};
   return p;
+}
+
+// The path as path text ("M0 0 L10 0 Z"), for failure messages.
+inline std::string path_text(const scene::Path& path) {
+  std::ostringstream out;
+  out.precision(9);
+  const auto point = [&out](scene::Point p) { out << ' ' << p.x << ' ' << p.y; };
+  for (const scene::PathVerb& verb : path.verbs()) {
+    std::visit(
+        [&](const auto& v) {
+          using V = std::decay_t<decltype(v)>;
+          if constexpr (std::is_same_v<V, scene::MoveTo>) out << " M", point(v.to);
+          if constexpr (std::is_same_v<V, scene::LineTo>) out << " L", point(v.to);
+          if constexpr (std::is_same_v<V, scene::QuadTo>) {
+            out << " Q", point(v.control), point(v.to);
+          }
+          if constexpr (std::is_same_v<V, scene::CubicTo>) {
+            out << " C", point(v.control1), point(v.control2), point(v.to);
+          }
+          if constexpr (std::is_same_v<V, scene::Close>) out << " Z";
+        },
+        verb);
+  }
+  return out.str();
 }
 
 template <class Kind>
