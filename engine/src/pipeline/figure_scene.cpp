@@ -2,9 +2,12 @@
 #include <utility>
 #include <vector>
 
+#include "draw/chrome.h"
+#include "draw/header_items.h"
+#include "draw/legend_items.h"
 #include "draw/marks.h"
-#include "draw/panel_context.h"
 #include "model/figure.h"
+#include "pipeline/panel_frame.h"
 #include "pipeline/panels.h"
 #include "pipeline/plan.h"
 #include "resolve/category_references.h"
@@ -15,33 +18,27 @@ namespace lodra {
 
 namespace {
 
-// The placed panel as mark drawing sees it.
-draw::PanelFrame frame_of(const layout::Layout& layout) {
-  draw::PanelFrame frame{.plot_left = layout.plot.left,
-                         .plot_top = layout.plot.top,
-                         .plot_width = layout.plot.width,
-                         .plot_height = layout.plot.height,
-                         .cell_left = layout.cell.left,
-                         .cell_right = layout.cell.right(),
-                         .y_labels_right = std::nullopt};
-  for (const layout::Label& label : layout.y_tick_labels) {
-    double right = label.x + label.width();
-    frame.y_labels_right = std::max(frame.y_labels_right.value_or(right), right);
-  }
-  return frame;
-}
-
-// Each panel in order paints over the ones before it.
+// Each panel in order paints over the ones before it: its chrome, its marks, its legend, then
+// its baseline.
 void append_panels(scene::Scene& scene, const Theme& theme,
                    std::span<const pipeline::Panel> panels, const pipeline::FigurePlan& plan) {
   std::size_t count = std::min(panels.size(), plan.panels.size());
   for (std::size_t i = 0; i < count; ++i) {
     const pipeline::PlannedPanel& planned = plan.panels[i];
-    if (auto marks = draw::marks(theme, planned.resolved, frame_of(planned.layout),
+    scene.items.push_back(draw::chrome(theme, planned.layout));
+    if (auto marks = draw::marks(theme, planned.resolved, pipeline::frame_of(planned.layout),
                                  panels[i].marks)) {
       scene.items.push_back(std::move(*marks));
     }
+    if (auto legend = draw::legend(theme, planned.layout)) {
+      scene.items.push_back(std::move(*legend));
+    }
+    scene.items.push_back(draw::baseline(theme, planned.layout));
   }
+}
+
+void append_header(scene::Scene& scene, const Theme& theme, const layout::FigureHeader& header) {
+  if (auto drawn = draw::figure_header(theme, header)) scene.items.push_back(std::move(*drawn));
 }
 
 }  // namespace
@@ -55,10 +52,12 @@ Result<scene::Scene> Figure::scene(const text::FontLibrary& fonts,
   if (panels.empty()) {
     layout::FigureHeader header = pipeline::figure_header(*this, panels, fonts);
     LODRA_TRY(layout::FigureHeader::check(header, *this, context));
+    append_header(page, theme_, header);
     return page;
   }
   LODRA_TRY_ASSIGN(pipeline::FigurePlan plan, pipeline::plan(*this, panels, fonts, context));
   append_panels(page, theme_, panels, plan);
+  append_header(page, theme_, plan.header);
   return page;
 }
 

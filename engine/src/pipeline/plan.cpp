@@ -5,12 +5,14 @@
 #include <utility>
 
 #include "layout/layout_input.h"
+#include "layout/legend_check.h"
 #include "layout/panel_bands.h"
 #include "layout/panel_slot.h"
 #include "layout/plot_size.h"
 #include "layout/solve_single.h"
 #include "layout/tick_room.h"
 #include "model/shared_axes.h"
+#include "pipeline/best_legend.h"
 #include "pipeline/resolve_groups.h"
 #include "pipeline/tick_choice.h"
 
@@ -280,10 +282,21 @@ class Planner {
     for (std::size_t i = 0; i < panels_.size(); ++i) {
       layout::Layout placed = layout::place_panel(inputs_[i], fitting.resolved[i],
                                                   fitting.bands[i], fitting.slots[i]);
+      place_best_legend(figure_.theme(), panels_[i].legend, fitting.resolved[i],
+                        panels_[i].marks, placed);
       plan.panels.push_back({std::move(fitting.resolved[i]), std::move(placed)});
     }
+    LODRA_TRY(check_fit(plan));
     LODRA_TRY(layout::FigureHeader::check(plan.header, figure_, context_));
     return plan;
+  }
+
+  // Whether every text of the placed panels fits.
+  Status check_fit(const FigurePlan& plan) const {
+    for (std::size_t i = 0; i < plan.panels.size(); ++i) {
+      LODRA_TRY(layout::placement::check(inputs_[i], plan.panels[i].layout, single_));
+    }
+    return {};
   }
 
   const Figure& figure_;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <variant>
 #include <string>
 #include <vector>
 
@@ -36,26 +37,34 @@ TEST(FigureRender, SvgIsTheSameBytesEveryTime) {
   }
 }
 
-TEST(FigureRender, SceneHasThePageAndTheMarksOfEachPanel) {
+TEST(FigureRender, ScenePaintsChromeMarksLegendThenBaseline) {
   Figure figure = line_figure(4, 3);
   Result<scene::Scene> page = figure.scene(text::FontLibrary::global(), "Figure.to_svg()");
   ASSERT_TRUE(page) << page.error().display();
   EXPECT_EQ(page->width, 288.0f);
   EXPECT_EQ(page->height, 216.0f);
   EXPECT_EQ(page->background, figure.theme().background);
-  EXPECT_EQ(page->items.size(), 1u);  // the line's clipped group
+  ASSERT_EQ(page->items.size(), 4u);
+  const auto& marks = std::get<scene::ItemGroup>(page->items[1].kind);
+  EXPECT_TRUE(marks.clip.has_value());  // only the marks are clipped to the plot
+  EXPECT_FALSE(std::get<scene::ItemGroup>(page->items[0].kind).clip.has_value());
 
   Figure empty_axes = *Figure::make(Theme::pigment(), 4, 3);
   ASSERT_TRUE(empty_axes.add_axes_at({0, 0}, Scale::linear(), Scale::linear()));
   Result<scene::Scene> bare = empty_axes.scene(text::FontLibrary::global(), "Figure.to_svg()");
   ASSERT_TRUE(bare) << bare.error().display();
-  EXPECT_TRUE(bare->items.empty());
+  EXPECT_EQ(bare->items.size(), 2u);  // chrome and baseline: no marks, no legend
 }
 
 TEST(FigureRender, FigureWithoutAxesIsAnEmptyPageUnlessItsHeaderLeavesNoRoom) {
   Figure figure = *Figure::make(Theme::pigment(), 2, 1);
   figure.title("Quarterly results");
-  EXPECT_TRUE(figure.to_svg(SvgText::Outlines));
+  Result<scene::Scene> page = figure.scene(text::FontLibrary::global(), "Figure.to_svg()");
+  ASSERT_TRUE(page) << page.error().display();
+  EXPECT_EQ(page->items.size(), 1u);
+  EXPECT_TRUE(Figure::make(Theme::pigment(), 2, 1)
+                  ->scene(text::FontLibrary::global(), "Figure.to_svg()")
+                  ->items.empty());
 
   Figure crowded = *Figure::make(Theme::pigment(), 2, 0.2);
   crowded.title("Quarterly results");

@@ -52,5 +52,36 @@ TEST(Plan, CategoryTicksAreNeverThinned) {
   EXPECT_EQ(planned->panels[0].resolved.x.ticks.size(), 4u);
 }
 
+Result<FigurePlan> plan_of(const Figure& figure) {
+  std::vector<Panel> built = panels(figure, resolve::resolve_figure_marks(figure), fonts());
+  return plan(figure, built, fonts(), "Figure.to_svg()");
+}
+
+TEST(Plan, BestLegendMovesAwayFromTheData) {
+  Figure figure = *Figure::make(Theme::pigment(), 5, 4);
+  ASSERT_TRUE(figure.add_axes_at({0, 0}, Scale::linear(), Scale::linear()));
+  AxesMut axes = *figure.axes_at_mut(0, 0);
+  ASSERT_TRUE(axes.legend_at(LegendStyle::Header, LegendPosition::Best));
+  // One line runs along the top right, another along the bottom left.
+  ASSERT_TRUE(axes.line_shared(numbers_at({6, 10}), floats({10, 10}), {"high", {}, {}, {}}));
+  ASSERT_TRUE(axes.line_shared(numbers_at({0, 4}), floats({0, 0}), {"low", {}, {}, {}}));
+  Result<FigurePlan> planned = plan_of(figure);
+  ASSERT_TRUE(planned) << planned.error().display();
+  const layout::Layout& placed = planned->panels[0].layout;
+  ASSERT_TRUE(placed.legend_backdrop.has_value());
+  EXPECT_DOUBLE_EQ(placed.legend_backdrop->left, placed.plot.left + 6);
+  EXPECT_DOUBLE_EQ(placed.legend_backdrop->top, placed.plot.top + 6);
+
+  // Without legend entries nothing is moved.
+  Figure unlabeled = *Figure::make(Theme::pigment(), 5, 4);
+  ASSERT_TRUE(unlabeled.add_axes_at({0, 0}, Scale::linear(), Scale::linear()));
+  AxesMut bare = *unlabeled.axes_at_mut(0, 0);
+  ASSERT_TRUE(bare.legend_at(LegendStyle::Header, LegendPosition::Best));
+  ASSERT_TRUE(bare.line_shared(numbers_at({0, 1}), floats({0, 1}), {}));
+  Result<FigurePlan> plain = plan_of(unlabeled);
+  ASSERT_TRUE(plain) << plain.error().display();
+  EXPECT_FALSE(plain->panels[0].layout.legend_backdrop.has_value());
+}
+
 }  // namespace
 }  // namespace lodra::pipeline
