@@ -4,15 +4,17 @@
 #include <cstddef>
 #include <utility>
 
+#include "layout/grid_layout.h"
+#include "layout/grid_request.h"
 #include "layout/layout_input.h"
 #include "layout/legend_check.h"
 #include "layout/panel_bands.h"
 #include "layout/panel_slot.h"
 #include "layout/plot_size.h"
-#include "layout/solve_single.h"
 #include "layout/tick_room.h"
 #include "model/shared_axes.h"
 #include "pipeline/best_legend.h"
+#include "pipeline/panel_fit.h"
 #include "pipeline/resolve_groups.h"
 #include "pipeline/tick_choice.h"
 
@@ -169,14 +171,17 @@ class Planner {
   }
 
   Result<std::vector<layout::PanelSlot>> solve(std::span<const layout::PanelBands> bands) const {
-    if (!single_) {
-      return fail(ErrorKind::Style, context_, {}, {},
-                  "a figure of several cells cannot be laid out yet.");
-    }
-    layout::Rect page{0, 0, page_width_, page_height_};
-    LODRA_TRY_ASSIGN(layout::Rect plot,
-                     layout::solve_single(inputs_[0], bands[0], page, header_.height));
-    return std::vector{layout::single_cell_slot(bands[0], page, plot, header_.height)};
+    const Grid& grid = figure_.grid();
+    layout::GridRequest request{.rows = grid.rows,
+                                .cols = grid.cols,
+                                .figure = figure_,
+                                .context = context_,
+                                .inputs = inputs_,
+                                .page_width = page_width_,
+                                .page_height = page_height_,
+                                .header_height = header_.height};
+    LODRA_TRY_ASSIGN(layout::GridSolution solution, layout::solve_grid(request, bands));
+    return std::move(solution.slots);
   }
 
   Result<Fitting> fit(std::span<const TickRooms> rooms) const {
@@ -294,7 +299,9 @@ class Planner {
   // Whether every text of the placed panels fits.
   Status check_fit(const FigurePlan& plan) const {
     for (std::size_t i = 0; i < plan.panels.size(); ++i) {
-      LODRA_TRY(layout::placement::check(inputs_[i], plan.panels[i].layout, single_));
+      const layout::Layout& placed = plan.panels[i].layout;
+      LODRA_TRY(single_ ? layout::placement::check(inputs_[i], placed, true)
+                        : check_grid_panel(inputs_[i], placed));
     }
     return {};
   }
