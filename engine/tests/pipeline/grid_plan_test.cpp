@@ -30,7 +30,8 @@ Figure grid_figure(std::uint32_t rows, std::uint32_t cols, Share share_x, double
     for (std::int64_t c = 0; c < cols; ++c) {
       EXPECT_TRUE(figure.add_axes_at({r, c}, Scale::linear(), Scale::linear()));
       std::string label = "series " + std::to_string(r * cols + c);
-      EXPECT_TRUE(figure.axes_at_mut(r, c)->line_shared(numbers_at(x), floats({0, static_cast<double>(1 + r + c)}),
+      double top = static_cast<double>(1 + r + c);
+      EXPECT_TRUE(figure.axes_at_mut(r, c)->line_shared(numbers_at(x), floats({0, top}),
                                                         {label, {}, {}, {}}));
     }
   }
@@ -80,10 +81,10 @@ TEST(GridPlan, TextsTooWideNameTheirPanel) {
     std::string_view hint;
   };
   const Case cases[] = {
-      {[](AxesMut& a, std::string text) { a.title(std::move(text)); }, "row 0, col 1: the title is ",
-       "shorten the title or widen the figure."},
-      {[](AxesMut& a, std::string text) { a.xlabel(std::move(text)); }, "row 0, col 1: the x axis label is ",
-       "shorten the x axis label or widen the figure."},
+      {[](AxesMut& a, std::string text) { a.title(std::move(text)); },
+       "row 0, col 1: the title is ", "shorten the title or widen the figure."},
+      {[](AxesMut& a, std::string text) { a.xlabel(std::move(text)); },
+       "row 0, col 1: the x axis label is ", "shorten the x axis label or widen the figure."},
   };
   for (const Case& c : cases) {
     Figure figure = grid_figure(1, 2, Share::None, 6, 3, {0, 10});

@@ -41,6 +41,21 @@ TEST(Plan, TickSetsAreThinnedUntilTheirLabelsFit) {
   }
 }
 
+TEST(Plan, LabelsWiderThanTheirSpacingThinTheTickSet) {
+  for (double inches : {3.0, 4.5, 6.0}) {
+    Figure figure = *Figure::make(Theme::pigment(), inches, 3);
+    ASSERT_TRUE(figure.add_axes_at({0, 0}, Scale::linear(), Scale::linear()));
+    AxesMut axes = *figure.axes_at_mut(0, 0);
+    ASSERT_TRUE(axes.xtick_format(*TickFormat::affix({}, "", " kilometres per hour")));
+    ASSERT_TRUE(axes.line_shared(numbers_at({0, 100}), floats({0, 1}), {}));
+    std::vector<Panel> built = panels(figure, resolve::resolve_figure_marks(figure), fonts());
+    Result<FigurePlan> planned = plan(figure, built, fonts(), "Figure.to_svg()");
+    ASSERT_TRUE(planned) << planned.error().display();
+    expect_ticks_fit(figure, planned->panels[0]);
+    EXPECT_GE(planned->panels[0].resolved.x.ticks.size(), 2u);
+  }
+}
+
 TEST(Plan, CategoryTicksAreNeverThinned) {
   Figure figure = *Figure::make(Theme::pigment(), 1.6, 2);
   ASSERT_TRUE(figure.add_axes_at({0, 0}, Scale::category(), Scale::linear()));
