@@ -100,6 +100,24 @@ TEST(GridPlan, TextsTooWideNameTheirPanel) {
   }
 }
 
+TEST(GridPlan, DirectLabelPastItsCellNamesItsPanel) {
+  Grid grid = *Grid::make(1, 2);
+  Figure figure = *Figure::with_grid(Theme::pigment(), grid, 6, 3);
+  for (std::int64_t c = 0; c < 2; ++c) {
+    ASSERT_TRUE(figure.add_axes_at({0, c}, Scale::linear(), Scale::linear()));
+    AxesMut axes = *figure.axes_at_mut(0, c);
+    axes.legend(LegendStyle::Direct);
+    std::string label = c == 0 ? std::string(60, 'w') : "short";
+    ASSERT_TRUE(axes.line_shared(numbers_at({0, 1}), floats({0, 1}), {label, {}, {}, {}}));
+  }
+  Result<std::string> svg = figure.to_svg(SvgText::Outlines);
+  ASSERT_FALSE(svg);
+  EXPECT_TRUE(svg.error().problem.starts_with("row 0, col 0: the direct label "))
+      << svg.error().problem;
+  EXPECT_TRUE(svg.error().problem.ends_with(" pt fits beside the plot.")) << svg.error().problem;
+  EXPECT_EQ(svg.error().hint, "shorten the label or widen the figure.");
+}
+
 TEST(GridPlan, GridRendersToTheSameSvgTwice) {
   Figure figure = grid_figure(2, 2, Share::All, 6, 5);
   Result<std::string> first = figure.to_svg(SvgText::Outlines);
