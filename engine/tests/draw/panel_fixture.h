@@ -1,78 +1,83 @@
-// A panel whose plot spans 0..100 pt both ways, so that axis coordinates map to round points,
-// and helpers to build marks and expected paths.
+// A panel for drawing tests: resolved axes and the mapping of a plot whose top-left corner is
+// at the page origin, so that x maps to width × (a − low) / (high − low) points and y to
+// height × (1 − (a − low) / (high − low)).
 #pragma once
 
-#include <initializer_list>
-#include <limits>
-#include <optional>
-#include <ostream>
+#include <sstream>
+#include <string>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
-#include "draw/panel_context.h"
-#include "model/marks.h"
+#include "draw/line_clip.h"
 #include "resolve/axis_resolution.h"
+#include "scale/log_math.h"
 #include "scene/item.h"
-#include "theme.h"
 
-namespace lodra::scene {
+namespace lodra::draw::testing {
 
-inline std::ostream& operator<<(std::ostream& out, const Path& path) {
-  for (const PathVerb& verb : path.verbs()) {
-    if (const auto* m = std::get_if<MoveTo>(&verb)) out << " M" << m->to.x << "," << m->to.y;
-    if (const auto* l = std::get_if<LineTo>(&verb)) out << " L" << l->to.x << "," << l->to.y;
-    if (std::holds_alternative<Close>(verb)) out << " Z";
-  }
-  return out;
+inline ContinuousScale linear(double low, double high) {
+  return {ContinuousKind::Linear, 10, low, high};
+}
+inline ContinuousScale log_scale(double low, double high) {
+  return {ContinuousKind::Log, 10, low, high};
+}
+inline resolve::CategoryScale categories(const std::vector<std::string>& names) {
+  return resolve::CategoryScale::from_first_appearance(names);
 }
 
-}  // namespace lodra::scene
-
-namespace lodra::draw::panel_testing {
-
-inline const double nan = std::numeric_limits<double>::quiet_NaN();
-inline const Rgba kBlue{0, 0, 255, 255};
-
-inline resolve::ResolvedAxis linear_axis(double low, double high, NormalizedPos baseline = 0) {
-  return {{}, ContinuousScale{ContinuousKind::Linear, 10, low, high}, low, baseline};
-}
-
-inline resolve::ResolvedAxis log_axis(double low, double high, NormalizedPos baseline = 0) {
-  return {{}, ContinuousScale{ContinuousKind::Log, 10, low, high}, low, baseline};
-}
-
-// x spans 0..10 over 0..100 pt; y spans 0..10 from 100 pt up to 0 pt unless given.
 struct TestPanel {
-  Theme theme = Theme::pigment();
-  resolve::Resolved axes{linear_axis(0, 10), linear_axis(0, 10)};
-  PanelFrame frame{0, 0, 100, 100, -50, 150, std::nullopt};
-
-  PanelContext context(double widest_stroke = 0) const {
-    return PanelContext::make(theme, axes, frame, widest_stroke);
-  }
+  resolve::Resolved axes;
+  LineClip clip;
 };
 
-inline XySeries series(std::vector<double> x, std::vector<double> y) {
-  return {AxisData{share_floats(std::move(x))}, share_floats(std::move(y))};
-}
-
-using Polyline = std::vector<std::pair<double, double>>;
-
-// MoveTo the first point of each polyline, LineTo the rest; `closed` closes each.
-inline scene::Path path_of(std::initializer_list<Polyline> polylines, bool closed = false) {
-  scene::Path path;
-  for (const Polyline& line : polylines) {
-    path.move_to(line.front().first, line.front().second);
-    for (std::size_t i = 1; i < line.size(); ++i) path.line_to(line[i].first, line[i].second);
-    if (closed) path.close();
+// The axis-coordinate bounds of an axis: [low, high] linear, [0, ln(high / low)] log, [0, 1]
+// for categories.
+inline AxisSpan span_of(const resolve::AxisScale& scale, double plot_low, double plot_extent) {
+  if (const auto* continuous = std::get_if<ContinuousScale>(&scale)) {
+    if (continuous->is_log()) {
+      return {0, log_offset(continuous->high, continuous->low), plot_low, plot_extent};
+    }
+    return {continuous->low, continuous->high, plot_low, plot_extent};
   }
-  return path;
+  return {0, 1, plot_low, plot_extent};
 }
 
-inline const scene::Stroke& as_stroke(const scene::Item& item) {
-  return std::get<scene::Stroke>(item.kind);
-}
-inline const scene::Fill& as_fill(const scene::Item& item) {
-  return std::get<scene::Fill>(item.kind);
+inline TestPanel panel(resolve::AxisScale x, ContinuousScale y, double width = 100,
+                       double height = 100) {
+  TestPanel p{{{{}, std::move(x)}, {{}, y}}, {}};
+  p.clip = {span_of(p.axes.x.scale, 0, width), span_of(p.axes.y.scale, height, -height),
+            {0, 0, width, height}};
+  return p;
 }
 
-}  // namespace lodra::draw::panel_testing
+// The path as path text ("M0 0 L10 0 Z"), for failure messages.
+inline std::string path_text(const scene::Path& path) {
+  std::ostringstream out;
+  out.precision(9);
+  const auto point = [&out](scene::Point p) { out << ' ' << p.x << ' ' << p.y; };
+  for (const scene::PathVerb& verb : path.verbs()) {
+    std::visit(
+        [&](const auto& v) {
+          using V = std::decay_t<decltype(v)>;
+          if constexpr (std::is_same_v<V, scene::MoveTo>) out << " M", point(v.to);
+          if constexpr (std::is_same_v<V, scene::LineTo>) out << " L", point(v.to);
+          if constexpr (std::is_same_v<V, scene::QuadTo>) {
+            out << " Q", point(v.control), point(v.to);
+          }
+          if constexpr (std::is_same_v<V, scene::CubicTo>) {
+            out << " C", point(v.control1), point(v.control2), point(v.to);
+          }
+          if constexpr (std::is_same_v<V, scene::Close>) out << " Z";
+        },
+        verb);
+  }
+  return out.str();
+}
+
+template <class Kind>
+resolve::ResolvedMark mark_of(Kind kind) {
+  return {std::move(kind), "", nullptr};
+}
+
+}  // namespace lodra::draw::testing
