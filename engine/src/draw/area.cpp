@@ -33,8 +33,8 @@ class Baseline {
 
   // The point where the segment from a to b, on opposite sides, crosses the baseline.
   FillPoint crossing(const FillPoint& a, const FillPoint& b) const {
-    const double x =
-        clip::crossing(a.y, a.x, b.y, b.x, y_, std::midpoint(a.x, b.x)).value_or(std::midpoint(a.x, b.x));
+    const double middle = std::midpoint(a.x, b.x);
+    const double x = clip::crossing(a.y, a.x, b.y, b.x, y_, middle).value_or(middle);
     return {x, y_, value_, value_};
   }
 

@@ -95,7 +95,8 @@ double widest_stroke(std::span<const resolve::ResolvedMark> marks) {
 
 scene::Rect marks_clip(const PanelFrame& frame, double widest_stroke) {
   const double half = widest_stroke / 2;
-  const double left_limit = std::max(frame.cell_left, frame.y_labels_right.value_or(frame.cell_left));
+  const double left_limit =
+      std::max(frame.cell_left, frame.y_labels_right.value_or(frame.cell_left));
   const double left = reach(half, frame.plot_left - left_limit);
   const double right = reach(half, frame.cell_right - frame.plot_right());
   return {scene::narrow(frame.plot_left - left), scene::narrow(frame.plot_top),
