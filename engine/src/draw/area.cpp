@@ -6,7 +6,8 @@
 
 #include "draw/clamp.h"
 #include "draw/crossing.h"
-#include "draw/fill_color.h"
+#include "draw/fill_opacity.h"
+#include "draw/fill_paint.h"
 #include "draw/line.h"
 
 namespace lodra::draw::area {
@@ -32,8 +33,8 @@ class Baseline {
 
   // The point where the segment from a to b, on opposite sides, crosses the baseline.
   FillPoint crossing(const FillPoint& a, const FillPoint& b) const {
-    const double x =
-        clip::crossing(a.y, a.x, b.y, b.x, y_, std::midpoint(a.x, b.x)).value_or(std::midpoint(a.x, b.x));
+    const double middle = std::midpoint(a.x, b.x);
+    const double x = clip::crossing(a.y, a.x, b.y, b.x, y_, middle).value_or(middle);
     return {x, y_, value_, value_};
   }
 
@@ -60,9 +61,9 @@ double cut_factor(std::span<const FillPoint> run, BaselineSide side, double base
 scene::FillPaint run_paint(const PanelContext& panel, std::span<const FillPoint> run,
                            BaselineSide side, const Baseline& baseline, double far_y,
                            Rgba color) {
-  if (panel.theme.fill_style == FillStyle::Solid) return fill_color(color);
+  if (panel.theme.fill_style == FillStyle::Solid) return scaled_alpha(color, kFillOpacity);
   const auto k = static_cast<float>(cut_factor(run, side, baseline.value()));
-  return vertical_fade(color, far_y, kSeriesFillOpacity * k, baseline.y(), 0);
+  return vertical_fade(color, far_y, kFillOpacity * k, baseline.y(), 0);
 }
 
 void fill_run(const PanelContext& panel, std::span<const FillPoint> run, BaselineSide side,

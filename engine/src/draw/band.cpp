@@ -5,7 +5,8 @@
 #include <numeric>
 
 #include "draw/crossing.h"
-#include "draw/fill_color.h"
+#include "draw/fill_opacity.h"
+#include "draw/fill_paint.h"
 #include "draw/thinning.h"
 
 namespace lodra::draw::band {
@@ -71,7 +72,7 @@ void fill_polygon(const PanelContext& panel, std::vector<AxisPoint>& polygon, Rg
     path.line_to(panel.clip.x.to_plot(p.x), panel.clip.y.to_plot(p.y));
   }
   path.close();
-  items.push_back({scene::Fill{std::move(path), fill_color(color), false}});
+  items.push_back({scene::Fill{std::move(path), scaled_alpha(color, kFillOpacity), false}});
 }
 
 }  // namespace

@@ -7,7 +7,8 @@
 
 #include "draw/axis_numbers.h"
 #include "draw/clip.h"
-#include "draw/opacity.h"
+#include "draw/fill_opacity.h"
+#include "draw/fill_paint.h"
 #include "draw/plot_units.h"
 #include "draw/rectangle.h"
 #include "draw/scatter.h"
@@ -79,7 +80,7 @@ class BoxDrawing {
     scene::Path box = rectangle(to_plot(clip_, left, bottom), to_plot(clip_, right, top));
     outline.append(box);
     items_.push_back(
-        scene::Item{scene::Fill{std::move(box), times_alpha(color, kFillOpacity), false}});
+        scene::Item{scene::Fill{std::move(box), scaled_alpha(color, kFillOpacity), false}});
   }
 
   void add_outliers(double centre, const std::vector<double>& outliers, Rgba color) const {
@@ -101,8 +102,8 @@ class BoxDrawing {
 
 }  // namespace
 
-void box_items(const LineClip& clip, const resolve::Resolved& axes, const resolve::BoxPlot& mark,
-               const Theme& theme, std::vector<scene::Item>& items) {
+void box_items(const LineClip& clip, const resolve::Resolved& axes, const Theme& theme,
+               const resolve::BoxPlot& mark, std::vector<scene::Item>& items) {
   if (!mark.categories) return;
   const BoxDrawing boxes(clip, axes, theme, mark.outline_width, items);
   for_each_slot<stats::BoxStats>(

@@ -16,7 +16,7 @@ namespace lodra::draw {
 // the outline width, the median at the full outline width, and the outliers' markers. Boxes
 // stand in the slots of the theme's box fraction; a part cut away by the plot's edges draws
 // nothing.
-void box_items(const LineClip& clip, const resolve::Resolved& axes, const resolve::BoxPlot& mark,
-               const Theme& theme, std::vector<scene::Item>& items);
+void box_items(const LineClip& clip, const resolve::Resolved& axes, const Theme& theme,
+               const resolve::BoxPlot& mark, std::vector<scene::Item>& items);
 
 }  // namespace lodra::draw

@@ -12,9 +12,8 @@
 
 namespace lodra::draw {
 
-void bubble_items(const LineClip& clip, const resolve::Resolved& axes,
-                  const resolve::Bubbles& mark, const Theme& theme,
-                  std::vector<scene::Item>& items) {
+void bubble_items(const LineClip& clip, const resolve::Resolved& axes, const Theme& theme,
+                  const resolve::Bubbles& mark, std::vector<scene::Item>& items) {
   const std::vector<double> xs = mapping::axis_x(axes.x, AxisData{mark.x});
   const std::vector<double> ys = axis_numbers(axes.y, *mark.y);
   const std::vector<double>& sizes = *mark.sizes;

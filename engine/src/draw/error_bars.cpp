@@ -39,9 +39,8 @@ void push_bar(scene::Path& path, PlotPoint from, PlotPoint to, bool vertical, Ba
   if (caps.at_to) cap(to);
 }
 
-void error_bar_items(const LineClip& clip, const resolve::Resolved& axes,
-                     const resolve::ErrorBars& mark, const Theme& theme,
-                     std::vector<scene::Item>& items) {
+void error_bar_items(const LineClip& clip, const resolve::Resolved& axes, const Theme& theme,
+                     const resolve::ErrorBars& mark, std::vector<scene::Item>& items) {
   const bool vertical = mark.orientation == ErrorBarDirection::AlongY;
   const std::vector<double> positions = vertical ? mapping::axis_x(axes.x, mark.positions)
                                                  : y_positions(axes.y, mark.positions);
@@ -52,8 +51,9 @@ void error_bar_items(const LineClip& clip, const resolve::Resolved& axes,
   const AxisSpan& along = vertical ? clip.x : clip.y;   // where the bars stand
   const AxisSpan& across = vertical ? clip.y : clip.x;  // what the bars span
   const double cap_width = theme.cap_width;
-  const Window stands = visible(along, std::max(double{mark.width}, mark.caps ? cap_width : 0) / 2);
-  const Window spans = visible(across);
+  const ExtendedRange stands =
+      visible(along, std::max(double{mark.width}, mark.caps ? cap_width : 0) / 2);
+  const ExtendedRange spans = visible(across);
   const auto point = [&](double position, double value) {
     return vertical ? to_plot(clip, position, value) : to_plot(clip, value, position);
   };

@@ -30,8 +30,7 @@ void push_bar(scene::Path& path, PlotPoint from, PlotPoint to, bool vertical, Ba
 // theme's cap width (when the mark has caps) at the ends that lie inside it. A bar whose
 // position, low or high is missing, whose position lies outside the window widened by half the
 // stroke or cap, or that lies entirely outside the window is left out.
-void error_bar_items(const LineClip& clip, const resolve::Resolved& axes,
-                     const resolve::ErrorBars& mark, const Theme& theme,
-                     std::vector<scene::Item>& items);
+void error_bar_items(const LineClip& clip, const resolve::Resolved& axes, const Theme& theme,
+                     const resolve::ErrorBars& mark, std::vector<scene::Item>& items);
 
 }  // namespace lodra::draw

@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "draw/bar_shape.h"
+#include "draw/fill_paint.h"
 #include "draw/legend_swatch.h"
-#include "draw/opacity.h"
 #include "draw/rectangle.h"
 #include "draw/text_items.h"
 
@@ -19,13 +19,13 @@ scene::Item chip(const layout::Rect& rect, Rgba color) {
   const double radius = rect.height / 2;
   scene::Path pill =
       bar_shape::rounded_rect(rect.left, rect.right(), rect.bottom(), rect.top, radius, radius);
-  return scene::Item{scene::Fill{std::move(pill), times_alpha(color, kChipOpacity)}};
+  return scene::Item{scene::Fill{std::move(pill), scaled_alpha(color, kChipOpacity)}};
 }
 
 scene::Item backdrop(const layout::Rect& rect, const Theme& theme) {
   scene::Path path = rectangle({rect.left, rect.top}, {rect.right(), rect.bottom()});
   return scene::Item{
-      scene::Fill{std::move(path), times_alpha(theme.background, theme.legend_backdrop_alpha)}};
+      scene::Fill{std::move(path), scaled_alpha(theme.background, theme.legend_backdrop_alpha)}};
 }
 
 void push_direct(const layout::DirectLabel& direct, std::vector<scene::Item>& items) {

@@ -5,8 +5,9 @@
 #include <utility>
 
 #include "draw/error_bars.h"
+#include "draw/fill_opacity.h"
+#include "draw/fill_paint.h"
 #include "draw/marker_shape.h"
-#include "draw/opacity.h"
 #include "draw/rectangle.h"
 #include "draw/segment.h"
 
@@ -32,8 +33,13 @@ struct SwatchFrame {
 
 SwatchFrame frame_of(const layout::RowEntry& entry) {
   const layout::Rect& box = entry.swatch_box;
-  return {box.left,  box.top, box.width, box.height, box.top + box.height / 2,
-          entry.stroke, entry.swatch.color};
+  return {.x = box.left,
+          .top = box.top,
+          .width = box.width,
+          .height = box.height,
+          .cy = box.top + box.height / 2,
+          .w = entry.stroke,
+          .color = entry.swatch.color};
 }
 
 scene::StrokeStyle solid(Rgba color, double width) {
@@ -54,7 +60,7 @@ scene::Item marker(const SwatchFrame& f, const Theme& theme) {
   return scene::Item{scene::Markers{marker_shape(Marker::Circle, 2 * f.w),
                                     {{scene::narrow(f.x + f.width / 2), scene::narrow(f.cy)}},
                                     halo,
-                                    times_alpha(f.color, opacity)}};
+                                    scaled_alpha(f.color, opacity)}};
 }
 
 scene::Item line(const SwatchFrame& f, Dash dash) {
@@ -93,7 +99,7 @@ scene::Item box(const SwatchFrame& f) {
   scene::Path outline = rectangle({in.x, in.top}, {in.right(), in.bottom()});
   std::vector<scene::Item> items;
   items.reserve(3);
-  items.push_back(fill(outline, times_alpha(f.color, kFillOpacity)));
+  items.push_back(fill(outline, scaled_alpha(f.color, kFillOpacity)));
   items.push_back(stroke(std::move(outline), solid(f.color, f.w / 2)));
   items.push_back(segment(in.x, f.cy, in.right(), f.cy, solid(f.color, f.w)));
   return scene::Item{scene::ItemGroup{std::move(items)}};
@@ -110,7 +116,7 @@ scene::Item violin(const SwatchFrame& f) {
   lens.close();
   std::vector<scene::Item> items;
   items.reserve(2);
-  items.push_back(fill(lens, times_alpha(f.color, kFillOpacity)));
+  items.push_back(fill(lens, scaled_alpha(f.color, kFillOpacity)));
   items.push_back(stroke(std::move(lens), solid(f.color, f.w / 2)));
   return scene::Item{scene::ItemGroup{std::move(items)}};
 }

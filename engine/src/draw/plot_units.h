@@ -1,31 +1,17 @@
-// Lengths in points as distances along a panel's axes, and the visible window of an axis: marks
-// are culled and clipped in axis coordinates against margins given in points.
+// The visible window of a panel's axes in axis coordinates, widened by margins given in points:
+// what marks are culled and clipped against.
 #pragma once
 
-#include <cmath>
-
+#include "draw/bar_span.h"
 #include "draw/line_clip.h"
 #include "draw/points.h"
 
 namespace lodra::draw {
 
-// `points` as a distance in axis coordinates along `span`.
-inline double axis_units(const AxisSpan& span, double points) {
-  return points * (span.high - span.low) / std::fabs(span.plot_extent);
-}
-
-// A closed interval of axis coordinates.
-struct Window {
-  double low = 0;
-  double high = 0;
-  // False for NaN.
-  bool contains(double a) const { return a >= low && a <= high; }
-};
-
 // The visible part of the axis, widened on each side by `margin` points.
-inline Window visible(const AxisSpan& span, double margin = 0) {
+inline ExtendedRange visible(const AxisSpan& span, double margin = 0) {
   if (margin == 0) return {span.low, span.high};
-  const double m = axis_units(span, margin);
+  const double m = points_as_units(span, margin);
   return {span.low - m, span.high + m};
 }
 

@@ -7,7 +7,7 @@
 #include "draw/axis_numbers.h"
 #include "draw/mapping.h"
 #include "draw/marker_shape.h"
-#include "draw/opacity.h"
+#include "draw/fill_paint.h"
 #include "draw/plot_units.h"
 
 namespace lodra::draw {
@@ -31,7 +31,7 @@ double marker_reach(const scene::Path& shape) {
 Rgba marker_fill(Rgba color, const Theme& theme) {
   const float opacity =
       std::isfinite(theme.marker_alpha) ? std::clamp(theme.marker_alpha, 0.0f, 1.0f) : 1.0f;
-  return times_alpha(color, opacity);
+  return scaled_alpha(color, opacity);
 }
 
 scene::StrokeStyle halo_stroke(const Theme& theme) {
@@ -44,8 +44,8 @@ std::optional<scene::Item> scatter_item(const LineClip& clip, std::span<const do
                                         Rgba color, const Theme& theme) {
   scene::Path outline = marker_shape(shape, size);
   const double reach = marker_reach(outline);
-  const Window x_window = visible(clip.x, reach);
-  const Window y_window = visible(clip.y, reach);
+  const ExtendedRange x_window = visible(clip.x, reach);
+  const ExtendedRange y_window = visible(clip.y, reach);
   const std::size_t count = std::min(xs.size(), ys.size());
   std::vector<scene::Point> points;
   points.reserve(count);
@@ -61,9 +61,8 @@ std::optional<scene::Item> scatter_item(const LineClip& clip, std::span<const do
                                     marker_fill(color, theme)}};
 }
 
-void scatter_items(const LineClip& clip, const resolve::Resolved& axes,
-                   const resolve::Scatter& mark, const Theme& theme,
-                   std::vector<scene::Item>& items) {
+void scatter_items(const LineClip& clip, const resolve::Resolved& axes, const Theme& theme,
+                   const resolve::Scatter& mark, std::vector<scene::Item>& items) {
   const std::vector<double> xs = mapping::axis_x(axes.x, mark.data.x);
   const std::vector<double> ys = axis_numbers(axes.y, *mark.data.y);
   if (auto item = scatter_item(clip, xs, ys, mark.marker, mark.size, mark.color, theme)) {

@@ -35,8 +35,7 @@ std::optional<scene::Item> scatter_item(const LineClip& clip, std::span<const do
                                         Rgba color, const Theme& theme);
 
 // A scatter mark's markers, its data mapped along the panel's axes.
-void scatter_items(const LineClip& clip, const resolve::Resolved& axes,
-                   const resolve::Scatter& mark, const Theme& theme,
-                   std::vector<scene::Item>& items);
+void scatter_items(const LineClip& clip, const resolve::Resolved& axes, const Theme& theme,
+                   const resolve::Scatter& mark, std::vector<scene::Item>& items);
 
 }  // namespace lodra::draw

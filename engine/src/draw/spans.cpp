@@ -1,12 +1,12 @@
 #include "draw/spans.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <variant>
 
 #include "draw/axis_numbers.h"
-#include "draw/opacity.h"
+#include "draw/fill_opacity.h"
+#include "draw/fill_paint.h"
 #include "draw/plot_units.h"
 #include "draw/rectangle.h"
 
@@ -21,8 +21,9 @@ void add_span(const LineClip& clip, const resolve::ResolvedAxis& axis, bool vert
   if (std::isnan(ends[0]) || std::isnan(ends[1])) return;
   const AxisSpan& across = vertical ? clip.x : clip.y;
   const AxisSpan& along = vertical ? clip.y : clip.x;
-  const double from = std::clamp(ends[0], across.low, across.high);
-  const double to = std::clamp(ends[1], across.low, across.high);
+  const ExtendedRange window = visible(across);
+  const double from = window.clamp(ends[0]);
+  const double to = window.clamp(ends[1]);
   if (!(from < to)) return;
   const double start = across.to_plot(from);
   const double end = across.to_plot(to);
@@ -31,7 +32,7 @@ void add_span(const LineClip& clip, const resolve::ResolvedAxis& axis, bool vert
       vertical ? PlotPoint{start, along.plot_low} : PlotPoint{along.plot_low, start};
   const PlotPoint opposite = vertical ? PlotPoint{end, edge} : PlotPoint{edge, end};
   items.push_back(scene::Item{
-      scene::Fill{rectangle(corner, opposite), times_alpha(color, kFillOpacity), false}});
+      scene::Fill{rectangle(corner, opposite), scaled_alpha(color, kFillOpacity), false}});
 }
 
 }  // namespace

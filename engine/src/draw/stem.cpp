@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "draw/clip.h"
+#include "draw/scatter.h"
 
 namespace lodra::draw::stem {
 
@@ -42,6 +43,10 @@ void stem_items(const PanelContext& panel, const resolve::Stem& mark,
     items.push_back({scene::Stroke{
         std::move(path),
         {{}, mark.color, scene::narrow(width), scene::LineCap::Butt, scene::LineJoin::Miter}}});
+  }
+  if (auto markers = scatter_item(panel.clip, xs, ys, mark.marker, mark.size, mark.color,
+                                  panel.theme)) {
+    items.push_back(std::move(*markers));
   }
 }
 

@@ -6,7 +6,8 @@
 
 #include "draw/axis_numbers.h"
 #include "draw/crossing.h"
-#include "draw/opacity.h"
+#include "draw/fill_opacity.h"
+#include "draw/fill_paint.h"
 #include "draw/plot_units.h"
 #include "draw/slots.h"
 
@@ -50,12 +51,12 @@ void draw_violin(const LineClip& clip, const resolve::ResolvedAxis& y, const Slo
                  const resolve::ViolinStats& stats, Rgba color, float outline_width,
                  std::vector<scene::Item>& items) {
   const std::vector<AxisPoint> polygon = profile(slot, y, stats.density);
-  const Window bounds = visible(clip.y, std::max(double{outline_width}, 2.0));
+  const ExtendedRange bounds = visible(clip.y, std::max(double{outline_width}, 2.0));
   const std::vector<AxisPoint> clipped =
       clip_y(clip_y(polygon, bounds.low, YBound::Lower), bounds.high, YBound::Upper);
   if (clipped.empty()) return;
   scene::Path path = closed_path(clip, clipped);
-  items.push_back(scene::Item{scene::Fill{path, times_alpha(color, kFillOpacity), false}});
+  items.push_back(scene::Item{scene::Fill{path, scaled_alpha(color, kFillOpacity), false}});
   items.push_back(scene::Item{scene::Stroke{
       std::move(path),
       {{}, color, outline_width / 2, scene::LineCap::Butt, scene::LineJoin::Round}}});
@@ -83,9 +84,8 @@ std::vector<AxisPoint> clip_y(std::span<const AxisPoint> polygon, double bound, 
   return out;
 }
 
-void violin_items(const LineClip& clip, const resolve::Resolved& axes,
-                  const resolve::Violin& mark, const Theme& theme,
-                  std::vector<scene::Item>& items) {
+void violin_items(const LineClip& clip, const resolve::Resolved& axes, const Theme& theme,
+                  const resolve::Violin& mark, std::vector<scene::Item>& items) {
   if (!mark.categories) return;
   for_each_slot<resolve::ViolinStats>(
       axes.x, *mark.categories, std::span(mark.distributions), theme.violin_fraction,

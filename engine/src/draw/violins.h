@@ -30,8 +30,7 @@ std::vector<AxisPoint> clip_y(std::span<const AxisPoint> polygon, double bound, 
 // Per violin a fill at a fraction of the series colour's opacity, then a stroke of the same
 // outline at half the outline width. Violins stand in the slots of the theme's violin fraction;
 // one without a density draws nothing.
-void violin_items(const LineClip& clip, const resolve::Resolved& axes,
-                  const resolve::Violin& mark, const Theme& theme,
-                  std::vector<scene::Item>& items);
+void violin_items(const LineClip& clip, const resolve::Resolved& axes, const Theme& theme,
+                  const resolve::Violin& mark, std::vector<scene::Item>& items);
 
 }  // namespace lodra::draw

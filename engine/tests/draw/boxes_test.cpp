@@ -97,7 +97,7 @@ TEST(Boxes, BoxWhiskersMedianAndOutliersCutToTheWindow) {
     SCOPED_TRACE(c.name);
     const auto p = panel(categories({"a"}), c.y);
     std::vector<scene::Item> items;
-    box_items(p.clip, p.axes, box_plot({"a"}, {{stats}}), Theme::pigment(), items);
+    box_items(p.clip, p.axes, Theme::pigment(), box_plot({"a"}, {{stats}}), items);
     expect_items(items, c.expected);
   }
 }
@@ -110,7 +110,7 @@ TEST(Boxes, GroupedBoxesFollowTheMarksCategoriesAndSeries) {
   const auto p = panel(categories({"a", "b"}), linear(0, 10));
   const auto mark = box_plot({"b", "zz", "a"}, {{flat, flat, std::nullopt}, {flat, flat, flat}});
   std::vector<scene::Item> items;
-  box_items(p.clip, p.axes, mark, Theme::pigment(), items);
+  box_items(p.clip, p.axes, Theme::pigment(), mark, items);
   std::vector<scene::Path> medians;
   for (const scene::Item& item : items) {
     const auto& stroke = std::get<scene::Stroke>(item.kind);  // a flat box has no fill

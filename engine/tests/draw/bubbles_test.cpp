@@ -30,7 +30,7 @@ TEST(Bubbles, EachBubbleIsAFillThenAHaloAtItsOwnSize) {
                               100};
   const Theme theme = Theme::pigment();
   std::vector<scene::Item> items;
-  bubble_items(p.clip, p.axes, mark, theme, items);
+  bubble_items(p.clip, p.axes, theme, mark, items);
 
   // Size 1 has diameter 3.6; its square reaches 1.5948 + 1.8 points from its centre.
   struct Expected {

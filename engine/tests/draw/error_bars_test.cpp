@@ -76,7 +76,7 @@ TEST(ErrorBars, OneStrokeOfBarsCutToTheWindow) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     std::vector<scene::Item> items;
-    error_bar_items(c.panel.clip, c.panel.axes, c.mark, Theme::pigment(), items);
+    error_bar_items(c.panel.clip, c.panel.axes, Theme::pigment(), c.mark, items);
     ASSERT_EQ(items.size(), 1u);
     const auto& stroke = std::get<scene::Stroke>(items[0].kind);
     EXPECT_EQ(stroke.path, path_of(c.expected)) << path_text(stroke.path);
@@ -90,7 +90,7 @@ TEST(ErrorBars, NoItemWhenEveryBarIsOutside) {
   const auto mark = bars(ErrorBarDirection::AlongY, AxisData{share_floats({5, 20})},
                          share_floats({11, 1}), share_floats({12, 2}), true);
   std::vector<scene::Item> items;
-  error_bar_items(p.clip, p.axes, mark, Theme::pigment(), items);
+  error_bar_items(p.clip, p.axes, Theme::pigment(), mark, items);
   EXPECT_TRUE(items.empty());
 }
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "draw/panel_fixture.h"
+#include "draw/line_panel.h"
 
 namespace lodra::draw {
 namespace {
@@ -65,6 +65,27 @@ TEST(Marks, StemsRiseFromTheBaselineWithinThePlot) {
             path_of({{{10, 50}, {10, 30}}, {{20, 50}, {20, 100}}, {{100.5, 50}, {100.5, 40}}}));
   EXPECT_EQ(as_stroke(items[0]).stroke,
             (scene::StrokeStyle{{}, kBlue, 1.5, scene::LineCap::Butt, scene::LineJoin::Miter}));
+  // Then a marker at every value that can show, cut-off stems included.
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_EQ(std::get<scene::Markers>(items[1].kind).points,
+            (std::vector<scene::Point>{{10, 30}, {30, 50}, {100.5, 40}}));
+}
+
+// Spans lie under the data and reference lines over it, wherever they stand in the mark order.
+TEST(Marks, LayersSpansUnderAndRulesOverTheData) {
+  const TestPanel fixture;
+  const std::vector<resolve::ResolvedMark> list = {
+      {resolve::HLine{5, kBlue, 1, Dash::Solid}, "", {}},
+      line_mark({0, 10}, {1, 9}, 2),
+      {resolve::HSpan{2, 3, kBlue}, "", {}},
+  };
+  const auto group = marks(fixture.theme, fixture.axes, fixture.frame, list);
+  ASSERT_TRUE(group);
+  const auto& items = std::get<scene::ItemGroup>(group->kind).items;
+  ASSERT_EQ(items.size(), 3u);
+  EXPECT_TRUE(std::holds_alternative<scene::Fill>(items[0].kind));
+  EXPECT_EQ(as_stroke(items[1]).path, path_of({{{0, 90}, {100, 10}}}));
+  EXPECT_EQ(as_stroke(items[2]).path, path_of({{{0, 50}, {100, 50}}}));
 }
 
 }  // namespace

@@ -73,7 +73,7 @@ TEST(Scatter, MarkMapsCategoriesAndLogValues) {
                         Marker::Cross,
                         5};
   std::vector<scene::Item> items;
-  scatter_items(p.clip, p.axes, mark, Theme::pigment(), items);
+  scatter_items(p.clip, p.axes, Theme::pigment(), mark, items);
   ASSERT_EQ(items.size(), 1u);
   const std::vector<scene::Point> expected = {{25, 50}, {75, 0}};
   EXPECT_EQ(markers_of(items[0]).points, expected);

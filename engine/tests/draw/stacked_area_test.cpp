@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "draw/panel_fixture.h"
+#include "draw/line_panel.h"
 
 namespace lodra::draw::stacked_area {
 namespace {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "draw/panel_fixture.h"
+#include "draw/line_panel.h"
 
 namespace lodra::draw::step {
 namespace {

@@ -76,7 +76,7 @@ TEST(Violins, OutlineFromTheDensityCutJustBeyondThePlot) {
     SCOPED_TRACE(c.name);
     const auto p = panel(categories({"a"}), c.y, 100, c.height);
     std::vector<scene::Item> items;
-    violin_items(p.clip, p.axes, violin(density, c.outline_width), half_share(), items);
+    violin_items(p.clip, p.axes, half_share(), violin(density, c.outline_width), items);
     ASSERT_EQ(items.size(), 2u);
     const auto& fill = std::get<scene::Fill>(items[0].kind);
     EXPECT_EQ(fill.path, path_of(c.expected)) << testing::path_text(fill.path);
@@ -92,8 +92,8 @@ TEST(Violins, OutlineFromTheDensityCutJustBeyondThePlot) {
 TEST(Violins, NothingWithoutADensityOrAboveThePlot) {
   const auto p = panel(categories({"a"}), linear(10, 20));
   std::vector<scene::Item> items;
-  violin_items(p.clip, p.axes, violin({}, 2), Theme::pigment(), items);
-  violin_items(p.clip, p.axes, violin({{0, 0.5}, {1, 1}, {2, 0.5}}, 2), Theme::pigment(), items);
+  violin_items(p.clip, p.axes, Theme::pigment(), violin({}, 2), items);
+  violin_items(p.clip, p.axes, Theme::pigment(), violin({{0, 0.5}, {1, 1}, {2, 0.5}}, 2), items);
   EXPECT_TRUE(items.empty());
 }
 
