@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "layout/cap_search.h"
+
 namespace lodra::layout::inset {
 
 namespace {
@@ -10,7 +12,6 @@ namespace {
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr double kSlack = 1e-9;
 constexpr double kFitTolerance = 1e-6;
-constexpr int kMostBisections = 64;
 
 struct WidthRange {
   double least = 1;  // every plot keeps at least 1 pt
@@ -123,20 +124,7 @@ std::optional<PlotSpan> fit_x_labels(const Edges& edges, std::span<const TickLab
 double widest_label_that_fits(const Edges& edges, std::span<const TickLabelExtent> labels) {
   double widest = 0;
   for (const TickLabelExtent& label : labels) widest = std::max(widest, label.half_width);
-  if (fits_capped(edges, labels, widest)) return 2 * widest;
-  if (!fits_capped(edges, labels, 0)) return 0;
-  double fits = 0;
-  double fails = widest;
-  for (int step = 0; step < kMostBisections; ++step) {
-    double middle = (fits + fails) / 2;
-    if (middle == fits || middle == fails) break;
-    if (fits_capped(edges, labels, middle)) {
-      fits = middle;
-    } else {
-      fails = middle;
-    }
-  }
-  return 2 * fits;
+  return widest_fitting(widest, [&](double cap) { return fits_capped(edges, labels, cap); });
 }
 
 }  // namespace lodra::layout::inset

@@ -242,7 +242,8 @@ TEST(GridLayout, RightLegendThatLeavesNoRoomIsNamed) {
   bands[1].right_reserve = grid.legends[1].right_reserve();
   double w = (200 - 48 - bands[1].right_reserve) / 2;
   ASSERT_LT(w, 1);
-  const RowEntry& entry = grid.legends[1].row_within(0, 0).entries[0];
+  LegendRow column = grid.legends[1].row_within(0, 0);
+  const RowEntry& entry = column.entries[0];
   double room = bands[1].right_reserve - 2 * (1 - w) - 12 - (entry.width - entry.label.width());
   expect_style_error(solve_grid(grid.request(), bands), "shorten the label or widen the figure.",
                      "row 0, col 1: the legend label " + lodra::quoted(text) + " is " +
