@@ -30,32 +30,32 @@ Status AxesMut::append(Mark mark) {
   return {};
 }
 
+template <class XyMark, class Style>
+Status AxesMut::append_xy(std::string_view context, std::string_view gap_hint, AxisData x,
+                          SharedFloats y, Style style) {
+  LODRA_TRY_ASSIGN(XySeries series, XySeries::make(context, axes().x_scale, axes().y_scale,
+                                                   std::move(x), std::move(y), gap_hint));
+  return append(XyMark{std::move(series), std::move(style)});
+}
+
 Status AxesMut::line_shared(AxisData x, SharedFloats y, LineStyle style) {
-  LODRA_TRY_ASSIGN(XySeries series,
-                   XySeries::make("Axes.line()", axes().x_scale, axes().y_scale, std::move(x),
-                                  std::move(y), "use NaN to leave a gap in the line."));
-  return append(LineMark{std::move(series), std::move(style)});
+  return append_xy<LineMark>("Axes.line()", "use NaN to leave a gap in the line.", std::move(x),
+                             std::move(y), std::move(style));
 }
 
 Status AxesMut::area_shared(AxisData x, SharedFloats y, LineStyle style) {
-  LODRA_TRY_ASSIGN(XySeries series,
-                   XySeries::make("Axes.area()", axes().x_scale, axes().y_scale, std::move(x),
-                                  std::move(y), "use NaN to leave a gap in the area."));
-  return append(AreaMark{std::move(series), std::move(style)});
+  return append_xy<AreaMark>("Axes.area()", "use NaN to leave a gap in the area.", std::move(x),
+                             std::move(y), std::move(style));
 }
 
 Status AxesMut::scatter_shared(AxisData x, SharedFloats y, PointStyle style) {
-  LODRA_TRY_ASSIGN(XySeries series,
-                   XySeries::make("Axes.scatter()", axes().x_scale, axes().y_scale, std::move(x),
-                                  std::move(y), "use NaN to leave a point out."));
-  return append(ScatterMark{std::move(series), std::move(style)});
+  return append_xy<ScatterMark>("Axes.scatter()", "use NaN to leave a point out.", std::move(x),
+                                std::move(y), std::move(style));
 }
 
 Status AxesMut::stem_shared(AxisData x, SharedFloats y, PointStyle style) {
-  LODRA_TRY_ASSIGN(XySeries series,
-                   XySeries::make("Axes.stem()", axes().x_scale, axes().y_scale, std::move(x),
-                                  std::move(y), "use NaN to leave a point out."));
-  return append(StemMark{std::move(series), std::move(style)});
+  return append_xy<StemMark>("Axes.stem()", "use NaN to leave a point out.", std::move(x),
+                             std::move(y), std::move(style));
 }
 
 Status AxesMut::step_shared(AxisData x, SharedFloats y, Step position, LineStyle style) {

@@ -73,6 +73,10 @@ class AxesMut {
  private:
   Axes& axes_mut() { return figure_->axes_[index_]; }
   Status append(Mark mark);
+  // Checks x and y as one series, then appends `XyMark{series, style}`.
+  template <class XyMark, class Style>
+  Status append_xy(std::string_view context, std::string_view gap_hint, AxisData x,
+                   SharedFloats y, Style style);
 
   Status set_limits(Side side, std::string_view context, double low, double high);
   Status set_ticks(Side side, std::string_view context, std::vector<double> positions);
